@@ -2,7 +2,9 @@
 
 #include <QCloseEvent>
 #include <QFile>
+#include <QFont>
 #include <QMenuBar>
+#include <algorithm>
 
 #include "inference/Inferentie.h"
 #include "membership/Lidmaatschap.h"
@@ -13,7 +15,9 @@ TBasisForm::TBasisForm(TFuzzyModel& model, TBestandsbeheer& bestanden, TDialogen
     setObjectName(QStringLiteral("BasisForm"));
     setWindowTitle(QStringLiteral("Fuzzy Logic"));
     move(208, 193);
-    resize(306, 108);
+    QFont lettertype(QStringLiteral("Liberation Sans"));
+    lettertype.setPixelSize(12);
+    setFont(lettertype);
 
     QMenuBar* balk = menuBar();
     balk->setObjectName(QStringLiteral("MainMenu"));
@@ -31,6 +35,12 @@ TBasisForm::TBasisForm(TFuzzyModel& model, TBestandsbeheer& bestanden, TDialogen
               &TBasisForm::RegelsMenukeuzeClick);
     MaakActie(nullptr, "InferentieMenukeuze", QStringLiteral("&Inferentie"),
               &TBasisForm::InferentieMenukeuzeClick);
+
+    // Qt does not wrap a menu bar that is too narrow, as the original platform did, but hides
+    // items behind a chevron: the window is widened until every menu caption shows.
+    balk->setFont(lettertype);
+    bestand->setFont(lettertype);
+    resize(std::max(306, balk->sizeHint().width()), 108);
 
     bestanden_.BijTitelWijziging = [this](const std::string& titel) {
         setWindowTitle(QFile::decodeName(titel.c_str()));

@@ -52,12 +52,11 @@ std::string TQtDialogen::VraagNaam(const std::string& titel, const std::string& 
     // surrogates is one character.
     std::string naam;
     for (qsizetype i = 0; i < tekst.size(); ++i) {
-        const qsizetype lengte =
-            tekst[i].isHighSurrogate() && i + 1 < tekst.size() && tekst[i + 1].isLowSurrogate() ? 2
-                                                                                                : 1;
-        const std::optional<std::string> teken = NaarCp1252(tekst.mid(i, lengte));
+        const bool paar =
+            tekst[i].isHighSurrogate() && i + 1 < tekst.size() && tekst[i + 1].isLowSurrogate();
+        const std::optional<std::string> teken = NaarCp1252(tekst.mid(i, paar ? 2 : 1));
         naam += teken ? *teken : std::string("\x1A");
-        i += lengte - 1;
+        if (paar) ++i;
     }
     return naam;
 }

@@ -100,10 +100,13 @@ Resultaat VerwijderVariabele(TFuzzyModel& model, int v) {
                                             ", \r\nweggooien van deze variabele gaat niet");
     }
 
-    if (model.VariabeleLijst[v].IsOutput == 0)
-        --model.AantalInputs;
-    else
+    // A file may give a variable a kind its counts do not hold; lowering the other count then
+    // keeps both counts summing to the variables, or the next save could not be read back.
+    const bool alsOutput = model.VariabeleLijst[v].IsOutput != 0;
+    if ((alsOutput && model.AantalOutputs > 0) || model.AantalInputs == 0)
         --model.AantalOutputs;
+    else
+        --model.AantalInputs;
     for (int k = v + 1; k < model.AantalVariabelen; ++k)
         model.VariabeleLijst[k - 1] = model.VariabeleLijst[k];
     --model.AantalVariabelen;

@@ -136,6 +136,25 @@ TEST(VerwijderVariabeleTest, NaDeOutputKanEenAndereOutputWorden) {
     EXPECT_EQ(model.AantalInputs, 1);
 }
 
+// A file whose counts disagree with a variable's kind: deleting it lowers a count that has room,
+// so the counts still add up to the variables and the next save reads back.
+TEST(VerwijderVariabeleTest, SoortDieNietBijDeTellingenPast) {
+    for (int soort : {0, 1, 2}) {
+        SCOPED_TRACE(soort);
+        TFuzzyModel model = MaakModel().Input("a", 0, 1).Input("b", 0, 1);
+        model.VariabeleLijst[1].IsOutput = static_cast<std::int8_t>(soort);
+        ASSERT_EQ(VerwijderVariabele(model, 1).uitkomst, Uitkomst::Gewijzigd);
+        EXPECT_EQ(model.AantalInputs, 1);
+        EXPECT_EQ(model.AantalOutputs, 0);
+        EXPECT_EQ(model.AantalVariabelen, 1);
+    }
+    TFuzzyModel model = MaakModel().Output("uit", 0, 1);
+    model.VariabeleLijst[0].IsOutput = 0;
+    ASSERT_EQ(VerwijderVariabele(model, 0).uitkomst, Uitkomst::Gewijzigd);
+    EXPECT_EQ(model.AantalInputs, 0);
+    EXPECT_EQ(model.AantalOutputs, 0);
+}
+
 // The bounds. Temp 0..40 with a label whose points run 5..30; Leeg -10..10 without labels.
 struct TGrensGeval {
     const char* omschrijving;

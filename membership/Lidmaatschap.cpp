@@ -25,8 +25,8 @@
 
 namespace {
 
-// The described faces are 8 and 10 point MS Sans Serif; Liberation Sans at these pixel sizes fits
-// every caption into its described box.
+// The window's 8 and 10 point faces; Liberation Sans at these pixel sizes keeps every caption
+// inside its box.
 constexpr int KleinLettertype = 11;
 constexpr int GrootLettertype = 13;
 

@@ -64,9 +64,9 @@ class TLidmaatschapForm : public QDialog {
     void MaakGrafiek();
     // Shows the messages of a refusal, one box each.
     void Meld(const Resultaat& r);
-    // A value set by the program: the described nested change handler would only store the
-    // value it already holds, so it is not run (a file's out-of-order points would otherwise
-    // raise messages on merely showing them).
+    // A value set by the program raises no change handler: that handler would only store the
+    // value the model already holds, and a file's out-of-order points would raise messages on
+    // merely being shown.
     void ZetStil(TSpinEdit* spin, int waarde);
     void ZetSoort();
     void ZetAs();

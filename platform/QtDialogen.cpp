@@ -47,9 +47,18 @@ std::string TQtDialogen::VraagNaam(const std::string& titel, const std::string& 
     const QString tekst = QInputDialog::getText(Eigenaar(), NaarQString(titel), NaarQString(prompt),
                                                 QLineEdit::Normal, QString(), &ok);
     if (!ok) return std::string();
-    // A character the project file cannot hold is kept visible as '?'; the editors' name check
-    // refuses it.
-    return NaarCp1252OfVraagteken(tekst);
+    // A character the project file cannot hold becomes SUB (0x1A), a control character that the
+    // editors' name check refuses; a '?' would slip through as a real question mark. A pair of
+    // surrogates is one character.
+    std::string naam;
+    for (qsizetype i = 0; i < tekst.size(); ++i) {
+        const bool paar =
+            tekst[i].isHighSurrogate() && i + 1 < tekst.size() && tekst[i + 1].isLowSurrogate();
+        const std::optional<std::string> teken = NaarCp1252(tekst.mid(i, paar ? 2 : 1));
+        naam += teken ? *teken : std::string("\x1A");
+        if (paar) ++i;
+    }
+    return naam;
 }
 
 std::optional<std::string> TQtDialogen::KiesBestandOmTeOpenen() {

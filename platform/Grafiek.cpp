@@ -34,7 +34,8 @@ void ZetAsIndeling(QValueAxis* as) {
     as->setTickAnchor(std::floor(as->min() / stap) * stap);
     as->setTickInterval(stap);
     as->setMinorTickCount(2);
-    as->setLabelFormat(stap < 1.0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+    // 2.5 and 7.5 must not print as 2 and 8.
+    as->setLabelFormat(std::floor(stap) == stap ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
 }
 
 void ZetHoogteAs(QValueAxis* as) {

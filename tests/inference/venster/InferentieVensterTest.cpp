@@ -482,6 +482,25 @@ class InferentieVensterTest : public QObject {
         }
     }
 
+    void regelZonderOutputvariabele() {
+        // A file may hold a rule that concludes on an input; the model then has no output to draw.
+        Venster v(MaakModel()
+                      .Input("Temp", 0, 40)
+                      .Label("Koud", -10, 0, 10, 20)
+                      .Input("Klep", 0, 10)
+                      .Label("Dicht", 0, 0, 2, 4)
+                      .Regel({{0, 0, KoppelDAN}, {1, 0, KoppelGeen}}));
+        v.form->show();
+        v.Evalueer();
+        QCOMPARE(v.ZichtbareResultaten(), AlleResultaten);
+        QCOMPARE(v.Grafiek("RegelOutputChart")->title(),
+                 QStringLiteral("Bijdrage van regel 1 aan outputvariabele Klep"));
+        QCOMPARE(v.ZichtbareSeries(), QStringList{"Series4"});
+        QCOMPARE(v.Label("OutputLabel")->text(), QStringLiteral("Uitkomst van variabele  :"));
+        QCOMPARE(v.Uitkomst()->text(),
+                 QString::number(BerekenUitkomst(v.model, Evalueer(v.model, {0, 0}))));
+    }
+
     void bijschriftenPassen() {
         // The widest names the model holds, in every caption that shows one.
         const std::string breed(MaxNaamLengte, 'W');

@@ -1,5 +1,10 @@
 #include "platform/Grafiek.h"
 
+#include <QAbstractSeries>
+#include <QChart>
+#include <QGraphicsLayout>
+#include <QGraphicsTextItem>
+#include <QPainter>
 #include <QValueAxis>
 #include <cmath>
 
@@ -29,7 +34,8 @@ void ZetAsIndeling(QValueAxis* as) {
     as->setTickAnchor(std::floor(as->min() / stap) * stap);
     as->setTickInterval(stap);
     as->setMinorTickCount(2);
-    as->setLabelFormat(stap < 1.0 ? QStringLiteral("%.1f") : QStringLiteral("%.0f"));
+    // 2.5 and 7.5 must not print as 2 and 8.
+    as->setLabelFormat(std::floor(stap) == stap ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
 }
 
 void ZetHoogteAs(QValueAxis* as) {
@@ -38,4 +44,64 @@ void ZetHoogteAs(QValueAxis* as) {
     as->setTickCount(11);
     as->setMinorTickCount(0);
     as->setLabelsVisible(false);
+}
+
+TGrafiekView::TGrafiekView(QWidget* parent) : QChartView(parent) {
+    QChart* grafiek = new QChart();
+    grafiek->legend()->hide();
+    grafiek->setBackgroundRoundness(0);
+    grafiek->setBackgroundBrush(Qt::white);
+    grafiek->setPlotAreaBackgroundBrush(QColor(255, 255, 128));
+    grafiek->setPlotAreaBackgroundVisible(true);
+    grafiek->layout()->setContentsMargins(0, 0, 0, 0);
+    grafiek->setMargins(QMargins(6, 2, 12, 2));
+
+    QFont titel(QStringLiteral("Liberation Sans"));
+    titel.setPixelSize(12);
+    titel.setBold(true);
+    grafiek->setTitleFont(titel);
+    QFont labels(QStringLiteral("Liberation Sans"));
+    labels.setPixelSize(11);
+
+    onderAs_ = new QValueAxis(grafiek);
+    onderAs_->setRange(0.0, 24.0);
+    onderAs_->setLabelsFont(labels);
+    ZetAsIndeling(onderAs_);
+    hoogteAs_ = new QValueAxis(grafiek);
+    ZetHoogteAs(hoogteAs_);
+    grafiek->addAxis(onderAs_, Qt::AlignBottom);
+    grafiek->addAxis(hoogteAs_, Qt::AlignLeft);
+
+    setChart(grafiek);
+    setRenderHint(QPainter::Antialiasing);
+    setRubberBand(QChartView::NoRubberBand);
+    setDragMode(QGraphicsView::NoDrag);
+    setFrameShape(QFrame::NoFrame);
+}
+
+void TGrafiekView::VoegSerieToe(QAbstractSeries* serie) {
+    chart()->addSeries(serie);
+    serie->attachAxis(onderAs_);
+    serie->attachAxis(hoogteAs_);
+}
+
+void TGrafiekView::ZetTitelKader(bool kader) {
+    titelKader_ = kader;
+    viewport()->update();
+}
+
+void TGrafiekView::drawForeground(QPainter* painter, const QRectF& rect) {
+    QChartView::drawForeground(painter, rect);
+    if (!titelKader_ || chart()->title().isEmpty()) return;
+    // The chart lays its title out itself; the frame follows the item it placed.
+    for (QGraphicsItem* item : chart()->childItems()) {
+        auto* tekst = qgraphicsitem_cast<QGraphicsTextItem*>(item);
+        if (!tekst || !tekst->isVisible() || tekst->toPlainText() != chart()->title()) continue;
+        painter->save();
+        painter->setPen(QPen(Qt::black, 1));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRect(tekst->sceneBoundingRect().adjusted(0.5, 0.5, -0.5, -0.5));
+        painter->restore();
+        break;
+    }
 }

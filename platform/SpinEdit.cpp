@@ -19,6 +19,11 @@ void TSpinEdit::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
+    // Enter re-reads the text and reports it as a change although nothing can have been typed.
+    if (event->key() == Qt::Key_Enter || event->key() == Qt::Key_Return) {
+        event->ignore();
+        return;
+    }
     QSpinBox::keyPressEvent(event);
 }
 

@@ -39,33 +39,33 @@ std::optional<std::string> VraagLabelNaam(const TVariabele& var, TDialogen& dial
 }
 
 struct TBuur {
-    std::optional<TPunt> punt;
+    std::optional<TLabelPunt> punt;
     const char* melding;
 };
 
-TBuur Onderbuur(TPunt p) {
+TBuur Onderbuur(TLabelPunt p) {
     switch (p) {
-        case TPunt::A:
+        case TLabelPunt::A:
             return {std::nullopt, nullptr};
-        case TPunt::B:
-            return {TPunt::A, "De waarde van b kan niet kleiner worden dan de waarde van a"};
-        case TPunt::C:
-            return {TPunt::B, "De waarde van c kan niet kleiner worden dan de waarde van b"};
-        case TPunt::D:
-            return {TPunt::C, "De waarde van d kan niet kleiner worden dan de waarde van c"};
+        case TLabelPunt::B:
+            return {TLabelPunt::A, "De waarde van b kan niet kleiner worden dan de waarde van a"};
+        case TLabelPunt::C:
+            return {TLabelPunt::B, "De waarde van c kan niet kleiner worden dan de waarde van b"};
+        case TLabelPunt::D:
+            return {TLabelPunt::C, "De waarde van d kan niet kleiner worden dan de waarde van c"};
     }
     return {std::nullopt, nullptr};
 }
 
-TBuur Bovenbuur(TPunt p) {
+TBuur Bovenbuur(TLabelPunt p) {
     switch (p) {
-        case TPunt::A:
-            return {TPunt::B, "De waarde van a kan niet groter worden dan de waarde van b"};
-        case TPunt::B:
-            return {TPunt::C, "De waarde van b kan niet groter worden dan de waarde van c"};
-        case TPunt::C:
-            return {TPunt::D, "De waarde van c kan niet groter worden dan de waarde van d"};
-        case TPunt::D:
+        case TLabelPunt::A:
+            return {TLabelPunt::B, "De waarde van a kan niet groter worden dan de waarde van b"};
+        case TLabelPunt::B:
+            return {TLabelPunt::C, "De waarde van b kan niet groter worden dan de waarde van c"};
+        case TLabelPunt::C:
+            return {TLabelPunt::D, "De waarde van c kan niet groter worden dan de waarde van d"};
+        case TLabelPunt::D:
             return {std::nullopt, nullptr};
     }
     return {std::nullopt, nullptr};
@@ -79,15 +79,15 @@ bool IsLabel(const TFuzzyModel& model, int v, int k) {
     return k >= 0 && k < var.AantalLabels && k < MaxLabels;
 }
 
-int& Punt(TFuzzyLabel& label, TPunt punt) {
+int& Punt(TFuzzyLabel& label, TLabelPunt punt) {
     switch (punt) {
-        case TPunt::A:
+        case TLabelPunt::A:
             return label.A;
-        case TPunt::B:
+        case TLabelPunt::B:
             return label.B;
-        case TPunt::C:
+        case TLabelPunt::C:
             return label.C;
-        case TPunt::D:
+        case TLabelPunt::D:
             break;
     }
     return label.D;
@@ -151,7 +151,7 @@ Resultaat HernoemLabel(TFuzzyModel& model, int v, int k, TDialogen& dialogen) {
     return Resultaat::Gewijzigd();
 }
 
-Resultaat ZetLabelPunt(TFuzzyModel& model, int v, int k, TPunt punt, int kandidaat) {
+Resultaat ZetLabelPunt(TFuzzyModel& model, int v, int k, TLabelPunt punt, int kandidaat) {
     if (!IsLabel(model, v, k)) return Resultaat::Niets();
     TVariabele& var = model.VariabeleLijst[v];
     TFuzzyLabel& label = var.Labels[k];

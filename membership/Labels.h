@@ -7,7 +7,7 @@
 #include "model/Resultaat.h"
 #include "platform/Dialogen.h"
 
-enum class TPunt { A, B, C, D };
+enum class TLabelPunt { A, B, C, D };
 
 // v is the selected variable, k its selected label; indices outside the model do nothing.
 Resultaat NieuwLabel(TFuzzyModel& model, int v, TDialogen& dialogen);
@@ -17,7 +17,7 @@ Resultaat VerwijderLabel(TFuzzyModel& model, int v, int k);
 Resultaat HernoemLabel(TFuzzyModel& model, int v, int k, TDialogen& dialogen);
 // Every failing check adds its message and puts the stored value back as the candidate; what
 // remains is stored. Refused when any check failed.
-Resultaat ZetLabelPunt(TFuzzyModel& model, int v, int k, TPunt punt, int kandidaat);
+Resultaat ZetLabelPunt(TFuzzyModel& model, int v, int k, TLabelPunt punt, int kandidaat);
 
 bool IsLabel(const TFuzzyModel& model, int v, int k);
-int& Punt(TFuzzyLabel& label, TPunt punt);
+int& Punt(TFuzzyLabel& label, TLabelPunt punt);

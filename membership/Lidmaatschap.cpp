@@ -58,13 +58,6 @@ QLabel* MaakTekst(QWidget* ouder, const char* naam, const char* tekst, int links
     return l;
 }
 
-// The axis helper labels a step of 2.5 with whole numbers; a step that is not whole needs its
-// decimal to keep the labels true.
-void ZetAsMetLeesbareLabels(QValueAxis* as, double lo, double hi) {
-    ZetAsBereik(as, lo, hi);
-    if (std::fmod(as->tickInterval(), 1.0) != 0.0) as->setLabelFormat(QStringLiteral("%.1f"));
-}
-
 }  // namespace
 
 TLidmaatschapForm::TLidmaatschapForm(TFuzzyModel& model, TBestandsbeheer& bestanden,
@@ -197,7 +190,7 @@ void TLidmaatschapForm::MaakGrafiek() {
     grafiek_->addAxis(asX_, Qt::AlignBottom);
     grafiek_->addAxis(asY_, Qt::AlignLeft);
     asX_->setRange(0.0, 24.0);
-    ZetAsMetLeesbareLabels(asX_, 0.0, 24.0);
+    ZetAsBereik(asX_, 0.0, 24.0);
     ZetHoogteAs(asY_);
 
     for (int j = 0; j < MaxLabels; ++j) {
@@ -261,7 +254,7 @@ void TLidmaatschapForm::ZetAs() {
     const int v = GekozenIndex();
     if (v < 0) return;
     const TVariabele& var = model_.VariabeleLijst[v];
-    ZetAsMetLeesbareLabels(asX_, var.Min, var.Max);
+    ZetAsBereik(asX_, var.Min, var.Max);
 }
 
 void TLidmaatschapForm::VerbergLabelVelden() {
@@ -475,7 +468,7 @@ void TLidmaatschapForm::HernoemLabelButtonClick() {
     ToonLabel(k);
 }
 
-void TLidmaatschapForm::PuntGewijzigd(TPunt punt, TSpinEdit* spin, int waarde) {
+void TLidmaatschapForm::PuntGewijzigd(TLabelPunt punt, TSpinEdit* spin, int waarde) {
     const int v = GekozenIndex();
     const int k = GekozenLabel();
     if (v < 0 || k < 0) return;
@@ -485,16 +478,16 @@ void TLidmaatschapForm::PuntGewijzigd(TPunt punt, TSpinEdit* spin, int waarde) {
 }
 
 void TLidmaatschapForm::A_CSpinEditChange(int waarde) {
-    PuntGewijzigd(TPunt::A, A_CSpinEdit, waarde);
+    PuntGewijzigd(TLabelPunt::A, A_CSpinEdit, waarde);
 }
 void TLidmaatschapForm::B_CSpinEditChange(int waarde) {
-    PuntGewijzigd(TPunt::B, B_CSpinEdit, waarde);
+    PuntGewijzigd(TLabelPunt::B, B_CSpinEdit, waarde);
 }
 void TLidmaatschapForm::C_CSpinEditChange(int waarde) {
-    PuntGewijzigd(TPunt::C, C_CSpinEdit, waarde);
+    PuntGewijzigd(TLabelPunt::C, C_CSpinEdit, waarde);
 }
 void TLidmaatschapForm::D_CSpinEditChange(int waarde) {
-    PuntGewijzigd(TPunt::D, D_CSpinEdit, waarde);
+    PuntGewijzigd(TLabelPunt::D, D_CSpinEdit, waarde);
 }
 
 void TLidmaatschapForm::OKEnAfsluitenButtonClick() { close(); }

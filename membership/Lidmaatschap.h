@@ -73,7 +73,7 @@ class TLidmaatschapForm : public QDialog {
     void VerbergLabelVelden();
     // Draws every label of the selected variable and shows label k.
     void ToonLabels(int k);
-    void PuntGewijzigd(TPunt punt, TSpinEdit* spin, int waarde);
+    void PuntGewijzigd(TLabelPunt punt, TSpinEdit* spin, int waarde);
     int GekozenIndex() const;  // -1 when no existing variable is selected
     int GekozenLabel() const;  // -1 when no existing label is selected
 

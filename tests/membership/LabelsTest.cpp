@@ -52,7 +52,7 @@ struct TPuntGeval {
     const char* omschrijving;
     int min, max;
     int a, b, c, d;  // stored points
-    TPunt punt;
+    TLabelPunt punt;
     int kandidaat;
     int opgeslagen;  // the point afterwards
     Meldingen meldingen;
@@ -80,23 +80,23 @@ INSTANTIATE_TEST_SUITE_P(
     Punten, ZetLabelPuntTest,
     ::testing::Values(
         // A new label at Min = 10: only D can rise at once.
-        TPuntGeval{"NieuwLabelDOmhoog", 10, 20, 10, 10, 10, 10, TPunt::D, 11, 11, {}},
-        TPuntGeval{"NieuwLabelCOmhoog", 10, 20, 10, 10, 10, 10, TPunt::C, 11, 10, {CboveD}},
-        TPuntGeval{"NieuwLabelBOmhoog", 10, 20, 10, 10, 10, 10, TPunt::B, 11, 10, {BboveC}},
-        TPuntGeval{"NieuwLabelAOmhoog", 10, 20, 10, 10, 10, 10, TPunt::A, 11, 10, {AboveB}},
-        TPuntGeval{"NieuwLabelAOnderMin", 10, 20, 10, 10, 10, 10, TPunt::A, 9, 10, {OnderMin}},
-        TPuntGeval{"AOpB", 0, 20, 4, 5, 8, 9, TPunt::A, 5, 5, {}},
-        TPuntGeval{"AVoorbijB", 0, 20, 5, 5, 8, 9, TPunt::A, 6, 5, {AboveB}},
-        TPuntGeval{"BOnderA", 0, 20, 4, 5, 8, 9, TPunt::B, 3, 5, {BonderA}},
-        TPuntGeval{"BOpC", 0, 20, 4, 5, 8, 9, TPunt::B, 8, 8, {}},
-        TPuntGeval{"BVoorbijC", 0, 20, 4, 8, 8, 9, TPunt::B, 9, 8, {BboveC}},
-        TPuntGeval{"COnderB", 0, 20, 4, 5, 8, 9, TPunt::C, 4, 8, {ConderB}},
-        TPuntGeval{"COpB", 0, 20, 4, 5, 8, 9, TPunt::C, 5, 5, {}},
-        TPuntGeval{"CVoorbijD", 0, 20, 4, 5, 9, 9, TPunt::C, 10, 9, {CboveD}},
-        TPuntGeval{"DOnderC", 0, 20, 4, 5, 8, 9, TPunt::D, 7, 9, {DonderC}},
-        TPuntGeval{"DOpMax", 0, 20, 4, 5, 8, 19, TPunt::D, 20, 20, {}},
-        TPuntGeval{"DVoorbijMax", 0, 20, 4, 5, 8, 20, TPunt::D, 21, 20, {BovenMax}},
-        TPuntGeval{"AOpMin", 0, 20, 1, 5, 8, 9, TPunt::A, 0, 0, {}},
+        TPuntGeval{"NieuwLabelDOmhoog", 10, 20, 10, 10, 10, 10, TLabelPunt::D, 11, 11, {}},
+        TPuntGeval{"NieuwLabelCOmhoog", 10, 20, 10, 10, 10, 10, TLabelPunt::C, 11, 10, {CboveD}},
+        TPuntGeval{"NieuwLabelBOmhoog", 10, 20, 10, 10, 10, 10, TLabelPunt::B, 11, 10, {BboveC}},
+        TPuntGeval{"NieuwLabelAOmhoog", 10, 20, 10, 10, 10, 10, TLabelPunt::A, 11, 10, {AboveB}},
+        TPuntGeval{"NieuwLabelAOnderMin", 10, 20, 10, 10, 10, 10, TLabelPunt::A, 9, 10, {OnderMin}},
+        TPuntGeval{"AOpB", 0, 20, 4, 5, 8, 9, TLabelPunt::A, 5, 5, {}},
+        TPuntGeval{"AVoorbijB", 0, 20, 5, 5, 8, 9, TLabelPunt::A, 6, 5, {AboveB}},
+        TPuntGeval{"BOnderA", 0, 20, 4, 5, 8, 9, TLabelPunt::B, 3, 5, {BonderA}},
+        TPuntGeval{"BOpC", 0, 20, 4, 5, 8, 9, TLabelPunt::B, 8, 8, {}},
+        TPuntGeval{"BVoorbijC", 0, 20, 4, 8, 8, 9, TLabelPunt::B, 9, 8, {BboveC}},
+        TPuntGeval{"COnderB", 0, 20, 4, 5, 8, 9, TLabelPunt::C, 4, 8, {ConderB}},
+        TPuntGeval{"COpB", 0, 20, 4, 5, 8, 9, TLabelPunt::C, 5, 5, {}},
+        TPuntGeval{"CVoorbijD", 0, 20, 4, 5, 9, 9, TLabelPunt::C, 10, 9, {CboveD}},
+        TPuntGeval{"DOnderC", 0, 20, 4, 5, 8, 9, TLabelPunt::D, 7, 9, {DonderC}},
+        TPuntGeval{"DOpMax", 0, 20, 4, 5, 8, 19, TLabelPunt::D, 20, 20, {}},
+        TPuntGeval{"DVoorbijMax", 0, 20, 4, 5, 8, 20, TLabelPunt::D, 21, 20, {BovenMax}},
+        TPuntGeval{"AOpMin", 0, 20, 1, 5, 8, 9, TLabelPunt::A, 0, 0, {}},
         // Points out of order, as only a file brings them in: each failing check puts the stored
         // value back, and the later checks then test that value.
         TPuntGeval{"UitVolgordeDrieMeldingen",
@@ -106,14 +106,14 @@ INSTANTIATE_TEST_SUITE_P(
                    3,
                    1,
                    9,
-                   TPunt::B,
+                   TLabelPunt::B,
                    2,
                    3,
                    {OnderMin, BonderA, BboveC}},
         TPuntGeval{
-            "UitVolgordeTweeMeldingen", 0, 10, 5, 5, 12, 11, TPunt::C, 13, 12, {BovenMax, CboveD}},
+            "UitVolgordeTweeMeldingen", 0, 10, 5, 5, 12, 11, TLabelPunt::C, 13, 12, {BovenMax, CboveD}},
         TPuntGeval{
-            "UitVolgordeGeldigeStapBlijftGeweigerd", 0, 10, 0, 7, 5, 9, TPunt::B, 6, 7, {BboveC}}),
+            "UitVolgordeGeldigeStapBlijftGeweigerd", 0, 10, 0, 7, 5, 9, TLabelPunt::B, 6, 7, {BboveC}}),
     [](const auto& info) { return std::string(info.param.omschrijving); });
 
 TEST(HernoemLabelTest, PuntenBlijven) {
@@ -202,7 +202,7 @@ TEST(LabelIndexTest, BuitenHetModelGebeurtNiets) {
         TGescripteDialogen dialogen;
         EXPECT_EQ(VerwijderLabel(model, v, k).uitkomst, Uitkomst::Niets);
         EXPECT_EQ(HernoemLabel(model, v, k, dialogen).uitkomst, Uitkomst::Niets);
-        EXPECT_EQ(ZetLabelPunt(model, v, k, TPunt::D, 4).uitkomst, Uitkomst::Niets);
+        EXPECT_EQ(ZetLabelPunt(model, v, k, TLabelPunt::D, 4).uitkomst, Uitkomst::Niets);
         EXPECT_TRUE(model == voor);
     }
     TFuzzyModel leeg = MaakModel();

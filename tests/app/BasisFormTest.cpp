@@ -5,11 +5,14 @@
 #include <QDialog>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
 #include "app/Basis.h"
 #include "model/Bestand.h"
+#include "platform/QtDialogen.h"
 #include "support/GescripteDialogen.h"
 #include "support/MaakModel.h"
 #include "support/Werkmap.h"
@@ -151,6 +154,26 @@ class BasisFormTest : public QObject {
             melding.isEmpty() ? std::vector<std::string>{}
                               : std::vector<std::string>{melding.toStdString()};
         QVERIFY(o.dialogen.meldingen == verwacht);
+    }
+
+    void questionsSpeakDutch() {
+        LaadNederlandseVertalingen();
+        QMessageBox box(QMessageBox::NoIcon, "FUZZY LOGIC", "Huidige file bewaren ?",
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        QStringList teksten;
+        for (auto knop : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Cancel})
+            teksten << box.button(knop)->text().remove('&');
+        QCOMPARE(teksten, (QStringList{"Ja", "Nee", "Annuleren"}));
+    }
+
+    // Ending the program from inside a modal window: the window closes without its close
+    // question and its exec() returns, so no handler goes on behind it.
+    void endingTheProgramClosesTheModalWindow() {
+        QDialog dialoog;
+        TQtDialogen dialogen;
+        QTimer::singleShot(0, [&dialogen]() { dialogen.Beeindig(); });
+        dialoog.exec();
+        QVERIFY(!dialoog.isVisible());
     }
 
     void exitAsksAndCancelKeepsTheWindow() {

@@ -23,6 +23,8 @@ struct TRegelEditor {
     int GeselecteerdeLijn = -1;
     // The text of RegelAanduidingEdit.
     std::string Aanduiding;
+
+    bool operator==(const TRegelEditor&) const = default;
 };
 
 // Each opening of the window: variable boxes and list rebuilt from the model, rule 1 selected and

@@ -15,6 +15,8 @@ struct TKeuzeBox {
     std::vector<std::string> Items;
     int Gekozen = -1;
     bool Getoond = false;
+
+    bool operator==(const TKeuzeBox&) const = default;
 };
 
 // One row: variable box, the word "IS", label box, and the connector box after the row (drawn at
@@ -24,6 +26,8 @@ struct TRegelRij {
     bool IsGetoond = false;
     TKeuzeBox Label;
     TKeuzeBox Koppel;
+
+    bool operator==(const TRegelRij&) const = default;
 };
 
 // Rows are numbered 1 ... 6 in the functions below, as on screen; Rij[0] is row 1.
@@ -36,6 +40,8 @@ struct TRegelRijen {
 
     TRegelRij& operator[](int rij) { return Rij[rij - 1]; }
     const TRegelRij& operator[](int rij) const { return Rij[rij - 1]; }
+
+    bool operator==(const TRegelRijen&) const = default;
 };
 
 constexpr int AantalKoppelBoxen = MaxTermen - 1;

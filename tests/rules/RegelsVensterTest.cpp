@@ -1,4 +1,5 @@
 // The "Regels" window on the offscreen platform, driven through its real controls.
+#include <QAction>
 #include <QComboBox>
 #include <QFile>
 #include <QLabel>
@@ -10,6 +11,7 @@
 #include <QtTest>
 #include <memory>
 
+#include "app/Basis.h"
 #include "app/Bestandsbeheer.h"
 #include "model/Bestand.h"
 #include "rules/RegelTekst.h"
@@ -66,6 +68,8 @@ class RegelsVensterTest : public QObject {
     std::unique_ptr<TBestandsbeheer> bestanden;
     std::unique_ptr<TRegelsForm> form;
     std::unique_ptr<QTemporaryDir> map;
+    // The window the helpers below look in.
+    QWidget* venster = nullptr;
 
     QString Pad(const char* naam) const { return map->filePath(QString::fromLatin1(naam)); }
 
@@ -79,11 +83,12 @@ class RegelsVensterTest : public QObject {
         bestanden =
             std::make_unique<TBestandsbeheer>(model, *dialogen, Pad("sjabloon.fld").toStdString());
         form = std::make_unique<TRegelsForm>(model, *bestanden, *dialogen, nullptr);
+        venster = form.get();
     }
 
     template <typename T>
     T* Element(const char* naam) {
-        T* element = form->findChild<T*>(QString::fromLatin1(naam));
+        T* element = venster->findChild<T*>(QString::fromLatin1(naam));
         if (!element) qFatal("geen element %s", naam);
         return element;
     }
@@ -124,6 +129,7 @@ class RegelsVensterTest : public QObject {
   private Q_SLOTS:
     void initTestCase() { QLocale::setDefault(QLocale::c()); }
     void cleanup() {
+        venster = nullptr;
         form.reset();
         bestanden.reset();
         dialogen.reset();
@@ -499,6 +505,39 @@ class RegelsVensterTest : public QObject {
         QCOMPARE(dialogen->vragen.size(), std::size_t(2));
         QVERIFY(dialogen->AllesGebruikt());
         QVERIFY(!form->isVisible());
+    }
+
+    // From the main window's menu on a fresh template: a rule composed, added, and saved through
+    // the main window's Save As when the editor closes.
+    void vanuitHetHoofdvenster() {
+        Maak(MetRegels(0));
+        form.reset();
+        model = TFuzzyModel{};
+        TBasisForm basis(model, *bestanden, *dialogen);
+        QVERIFY(basis.FormCreate());
+        basis.MaakVensters();
+        venster = basis.RegelsForm();
+        const QString project = Pad("nieuw.FLB");
+        dialogen->antwoorden.push_back(Antwoord::Ja);
+        dialogen->opTeSlaan.push_back(project.toStdString());
+        bool modaalGetoond = false;
+        QTimer::singleShot(0, this, [&] {
+            modaalGetoond = QApplication::activeModalWidget() == venster;
+            Kies("Koppel1ComboBox", 1);
+            Kies("Variabele2ComboBox", 2);
+            Klik("VoegToeKnop");
+            Klik("OKEnOvernemenButton");
+        });
+        QTimer::singleShot(10000, venster, [this] { venster->hide(); });
+        basis.findChild<QAction*>(QStringLiteral("RegelsMenukeuze"))->trigger();
+        QVERIFY(modaalGetoond);
+        QVERIFY(!venster->isVisible());
+        QVERIFY(dialogen->meldingen.empty());
+        QVERIFY(dialogen->AllesGebruikt());
+        QCOMPARE(model.AantalRegels, 1);
+        QCOMPARE(RegelTekst(model, 0), std::string("ALS Temp IS Koud DAN Kachel IS Laag"));
+        QCOMPARE(RegelsOpSchijf(project), 1);
+        QCOMPARE(bestanden->HuidigBestand(), project.toStdString());
     }
 };
 

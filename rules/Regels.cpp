@@ -10,6 +10,7 @@
 #include <QPolygon>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyledItemDelegate>
 
 #include "platform/Tekens.h"
 
@@ -39,6 +40,15 @@ QIcon Pijl(bool omlaag) {
     return QIcon(pixmap);
 }
 
+// The drop-down lists show 13-pixel item lines.
+class TRegelHoogte : public QStyledItemDelegate {
+  public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    QSize sizeHint(const QStyleOptionViewItem& optie, const QModelIndex& index) const override {
+        return QSize(QStyledItemDelegate::sizeHint(optie, index).width(), 13);
+    }
+};
+
 QPushButton* Knop(QWidget* ouder, const char* naam, const QString& tekst, int x, int y, int b,
                   int h) {
     auto* knop = new QPushButton(tekst, ouder);
@@ -64,6 +74,7 @@ QComboBox* Box(QWidget* ouder, const QString& naam, int x, int y, int b) {
     box->setGeometry(x, y, b, 21);
     box->setFont(Lettertype(11, true));
     box->setEditable(false);
+    box->setItemDelegate(new TRegelHoogte(box));
     box->hide();
     return box;
 }

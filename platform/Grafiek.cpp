@@ -72,7 +72,10 @@ TGrafiekView::TGrafiekView(QWidget* parent) : QChartView(parent) {
     grafiek->addAxis(onderAs_, Qt::AlignBottom);
     grafiek->addAxis(hoogteAs_, Qt::AlignLeft);
 
+    // setChart releases the view's default chart without deleting it.
+    QChart* standaard = chart();
     setChart(grafiek);
+    delete standaard;
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
     setDragMode(QGraphicsView::NoDrag);

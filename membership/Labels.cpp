@@ -12,7 +12,7 @@ namespace {
 const char* const MaxLabelsTekst = "Het maximaal aantal labels is al bereikt";
 const char* const BestaatAlTekst = "Deze labelnaam bestaat al";
 
-bool BestaatAl(const TVariabele& var, const std::string& naam) {
+bool BestaatAl(const TVariabele& var, std::string_view naam) {
     for (int l = 0; l < var.AantalLabels; ++l)
         if (NaamGelijk(var.Labels[l].Naam, naam)) return true;
     return false;
@@ -21,21 +21,9 @@ bool BestaatAl(const TVariabele& var, const std::string& naam) {
 std::optional<std::string> VraagLabelNaam(const TVariabele& var, TDialogen& dialogen,
                                           const std::string& titel, const std::string& prompt,
                                           Resultaat& uit) {
-    const std::string tekst = dialogen.VraagNaam(titel, prompt);
-    if (tekst.empty()) {
-        uit = Resultaat::Niets();
-        return std::nullopt;
-    }
-    std::string naam = KnipNaam(tekst);
-    if (auto fout = NaamFout(naam)) {
-        uit = Resultaat::Geweigerd(*fout);
-        return std::nullopt;
-    }
-    if (BestaatAl(var, naam)) {
-        uit = Resultaat::Geweigerd(BestaatAlTekst);
-        return std::nullopt;
-    }
-    return naam;
+    return VraagNaamVoorOpslag(
+        dialogen, titel, prompt, [&var](std::string_view naam) { return BestaatAl(var, naam); },
+        BestaatAlTekst, uit);
 }
 
 struct TBuur {

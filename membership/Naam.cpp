@@ -45,3 +45,24 @@ void ZetNaam(TNaam& doel, std::string_view naam) {
     std::memset(doel, 0, sizeof(TNaam));
     std::memcpy(doel, naam.data(), std::min(naam.size(), static_cast<std::size_t>(MaxNaamLengte)));
 }
+
+std::optional<std::string> VraagNaamVoorOpslag(TDialogen& dialogen, const std::string& titel,
+                                               const std::string& prompt,
+                                               const std::function<bool(std::string_view)>& bezet,
+                                               const char* bezetTekst, Resultaat& uit) {
+    const std::string tekst = dialogen.VraagNaam(titel, prompt);
+    if (tekst.empty()) {
+        uit = Resultaat::Niets();
+        return std::nullopt;
+    }
+    std::string naam = KnipNaam(tekst);
+    if (auto fout = NaamFout(naam)) {
+        uit = Resultaat::Geweigerd(*fout);
+        return std::nullopt;
+    }
+    if (bezet(naam)) {
+        uit = Resultaat::Geweigerd(bezetTekst);
+        return std::nullopt;
+    }
+    return naam;
+}

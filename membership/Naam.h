@@ -2,11 +2,14 @@
 // characters, and refused when the project file could not store them or read them back.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "model/Model.h"
+#include "model/Resultaat.h"
+#include "platform/Dialogen.h"
 
 // The entered text cut to its first MaxNaamLengte characters (bytes of Windows-1252).
 std::string KnipNaam(std::string_view tekst);
@@ -21,3 +24,11 @@ bool NaamGelijk(const TNaam& opgeslagen, std::string_view naam);
 
 // Stores a cut name, the rest of the field zeroed.
 void ZetNaam(TNaam& doel, std::string_view naam);
+
+// Asks a name in the input box and puts it through the checks every name passes, in their order:
+// nothing entered (outcome Niets), cut to ten characters, storable, not yet taken. nullopt with the
+// outcome in `uit` when there is nothing to store.
+std::optional<std::string> VraagNaamVoorOpslag(TDialogen& dialogen, const std::string& titel,
+                                               const std::string& prompt,
+                                               const std::function<bool(std::string_view)>& bezet,
+                                               const char* bezetTekst, Resultaat& uit);

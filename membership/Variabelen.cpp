@@ -19,7 +19,7 @@ const char* const MaxOnderPuntTekst =
     "De maximum waarde kan niet kleiner zijn dan een punt in een label";
 const char* const MaxNietBovenMinTekst = "De maximum waarde moet groter zijn dan de minimum waarde";
 
-bool BestaatAl(const TFuzzyModel& model, const std::string& naam) {
+bool BestaatAl(const TFuzzyModel& model, std::string_view naam) {
     for (int i = 0; i < model.AantalVariabelen; ++i)
         if (NaamGelijk(model.VariabeleLijst[i].Naam, naam)) return true;
     return false;
@@ -30,21 +30,9 @@ bool BestaatAl(const TFuzzyModel& model, const std::string& naam) {
 std::optional<std::string> VraagVariabeleNaam(const TFuzzyModel& model, TDialogen& dialogen,
                                               const std::string& titel, const std::string& prompt,
                                               Resultaat& uit) {
-    const std::string tekst = dialogen.VraagNaam(titel, prompt);
-    if (tekst.empty()) {
-        uit = Resultaat::Niets();
-        return std::nullopt;
-    }
-    std::string naam = KnipNaam(tekst);
-    if (auto fout = NaamFout(naam)) {
-        uit = Resultaat::Geweigerd(*fout);
-        return std::nullopt;
-    }
-    if (BestaatAl(model, naam)) {
-        uit = Resultaat::Geweigerd(BestaatAlTekst);
-        return std::nullopt;
-    }
-    return naam;
+    return VraagNaamVoorOpslag(
+        dialogen, titel, prompt, [&model](std::string_view naam) { return BestaatAl(model, naam); },
+        BestaatAlTekst, uit);
 }
 
 template <typename Voorwaarde>

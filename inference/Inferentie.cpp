@@ -18,18 +18,10 @@
 #include "platform/Grafiek.h"
 #include "platform/SpinEdit.h"
 #include "platform/Tekens.h"
+#include "platform/Vensterbouw.h"
 #include "rules/RegelTekst.h"
 
 namespace {
-
-// The described faces (MS Sans Serif 8 pt, 10 pt bold, Arial 10 pt bold) in the metric-compatible
-// Liberation Sans, sized in pixels so the captions keep inside their described places.
-QFont Lettertype(int pixels, bool vet) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(vet);
-    return font;
-}
 
 constexpr int NormaalPixels = 11;
 constexpr int VetPixels = 13;
@@ -38,14 +30,6 @@ constexpr int RegelHoogte = 16;
 const QColor Groen(0, 128, 0);
 const QColor Rood(255, 0, 0);
 const QColor Geel(255, 255, 0);
-
-template <typename T>
-T* Maak(QWidget* ouder, const char* naam, int x, int y, int b, int h) {
-    T* w = new T(ouder);
-    w->setObjectName(QString::fromLatin1(naam));
-    w->setGeometry(x, y, b, h);
-    return w;
-}
 
 // A label whose width follows its text, as the window's labels always did.
 QLabel* MaakLabel(QWidget* ouder, const QString& naam, int x, int y, const QString& tekst) {

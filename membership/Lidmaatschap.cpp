@@ -22,6 +22,7 @@
 #include "platform/Grafiek.h"
 #include "platform/SpinEdit.h"
 #include "platform/Tekens.h"
+#include "platform/Vensterbouw.h"
 
 namespace {
 
@@ -34,20 +35,6 @@ const QColor SerieKleuren[MaxLabels] = {QColor(0, 128, 0), QColor(255, 0, 0), QC
 
 QString Tekst(const TNaam& naam) {
     return NaarQString(std::string_view(naam, strnlen(naam, MaxNaamLengte)));
-}
-
-QFont Lettertype(int pixels) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(pixels);
-    return f;
-}
-
-template <typename T>
-T* Maak(QWidget* ouder, const char* naam, int links, int boven, int breedte, int hoogte) {
-    T* w = new T(ouder);
-    w->setObjectName(QString::fromLatin1(naam));
-    w->setGeometry(links, boven, breedte, hoogte);
-    return w;
 }
 
 QLabel* MaakTekst(QWidget* ouder, const char* naam, const char* tekst, int links, int boven,

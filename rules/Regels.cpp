@@ -13,15 +13,9 @@
 #include <QStyledItemDelegate>
 
 #include "platform/Tekens.h"
+#include "platform/Vensterbouw.h"
 
 namespace {
-
-QFont Lettertype(int pixels, bool vet) {
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(pixels);
-    font.setBold(vet);
-    return font;
-}
 
 // The 16 x 16 red arrow of the two selection buttons, on a transparent background.
 QIcon Pijl(bool omlaag) {

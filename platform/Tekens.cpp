@@ -38,9 +38,3 @@ std::optional<std::string> NaarCp1252(const QString& tekst) {
     }
     return uit;
 }
-
-std::string NaarCp1252OfVraagteken(const QString& tekst) {
-    std::string uit;
-    for (QChar c : tekst) uit.push_back(NaarByte(c.unicode()).value_or('?'));
-    return uit;
-}

@@ -104,7 +104,10 @@ void StapNaar(QWidget* venster, const QString& naam, int doel) {
 // Returns the window that was shown; a window the steps left open is closed, and fails the test.
 QWidget* Modaal(QAction* actie, const std::function<void(QWidget*)>& stappen) {
     QWidget* getoond = nullptr;
-    QTimer::singleShot(0, [&] {
+    // Owned here, so that a window that never showed leaves no timer behind for the next one.
+    QTimer wachter;
+    wachter.setSingleShot(true);
+    QObject::connect(&wachter, &QTimer::timeout, [&] {
         getoond = QApplication::activeModalWidget();
         if (!getoond) return;
         try {
@@ -118,6 +121,7 @@ QWidget* Modaal(QAction* actie, const std::function<void(QWidget*)>& stappen) {
             getoond->hide();
         }
     });
+    wachter.start(0);
     actie->trigger();
     return getoond;
 }

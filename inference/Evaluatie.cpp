@@ -1,5 +1,7 @@
 #include "inference/Evaluatie.h"
 
+#include <cstdint>
+
 namespace {
 
 bool GeldigLabel(const TVariabele& v, int label) {
@@ -22,6 +24,7 @@ std::int32_t ConditieGraad(const TFuzzyModel& model, const TInferentieToestand& 
 
 std::int32_t Lidmaatschapsgraad(const TFuzzyModel& model, int variabele, int label,
                                 std::int32_t waarde) {
+    if (variabele < 0 || variabele >= MaxVariabelen || label < 0 || label >= MaxLabels) return 0;
     const TFuzzyLabel& l = model.VariabeleLijst[variabele].Labels[label];
     // 64-bit, so that universes wider than twenty million cannot overflow the products.
     const std::int64_t x = waarde, a = l.A, b = l.B, c = l.C, d = l.D;
@@ -61,6 +64,7 @@ void FuzzificeerInputs(const TFuzzyModel& model, TInferentieToestand& toestand) 
 }
 
 void EvalueerRegel(const TFuzzyModel& model, TInferentieToestand& toestand, int r) {
+    if (r < 0 || r >= MaxRegels) return;
     const TRegel& regel = model.RegelLijst[r];
     TRegelResultaat& resultaat = toestand.RegelResultaten[r];
     resultaat = TRegelResultaat{};
@@ -130,5 +134,9 @@ std::int32_t BerekenUitkomst(const TFuzzyModel& model, const TInferentieToestand
     if (Cnt == 0) return 0;
     // Any method code but 1 gives the mean of maxima.
     const double q = model.DefuzzificatieMethode == 1 ? S1 / S2 : Sm / Cnt;
+    // A mean of 32-bit positions; the bounds only catch a last-bit excursion at the very ends.
+    if (q != q) return 0;
+    if (!(q > -2147483649.0)) return INT32_MIN;
+    if (!(q < 2147483648.0)) return INT32_MAX;
     return static_cast<std::int32_t>(q);
 }

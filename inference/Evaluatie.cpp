@@ -1,6 +1,13 @@
 #include "inference/Evaluatie.h"
 
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 // The evaluation runs thousands of times a second in the batch evaluator, on values that jump
 // from row to row. Branches on those values mispredict, so the degree, the minimum and the sums
@@ -11,94 +18,175 @@ namespace {
 
 using i64 = std::int64_t;
 
-// The five cases, each overriding the earlier ones, reduced to one quotient: a flank gives its
-// own fraction, the plateau 100/1, the feet 0/1. Both operands are whole numbers below 2^40 and
-// the quotient lies in 0..100, so the double quotient truncates to the same integer as the
-// integer division (its rounding error stays far below the distance 1/noemer to the next whole).
-inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde) {
-    const i64 x = waarde, a = l.A, b = l.B, c = l.C, d = l.D;
-    const bool links = (a < x) & (x <= b);
-    const bool top = (b < x) & (x <= c);
-    const bool rechts = (c < x) & (x <= d);
-    const bool voorbij = x > d;
-    i64 teller = 0, noemer = 1;
-    teller = links ? (x - a) * 100 : teller;
-    noemer = links ? b - a : noemer;
-    teller = top ? 100 : teller;
-    noemer = top ? 1 : noemer;
-    teller = rechts ? (d - x) * 100 : teller;
-    noemer = rechts ? d - c : noemer;
-    teller = voorbij ? 0 : teller;
-    noemer = voorbij ? 1 : noemer;
-    return static_cast<std::int32_t>(static_cast<double>(teller) / static_cast<double>(noemer));
+// Which of the five cases decides, from the comparisons x > A, x > B, x > C, x > D as bits 0..3:
+// the last case that holds overrides the others, so the highest bit set decides. 0 the feet,
+// 1 the left flank, 2 the plateau, 3 the right flank, 4 beyond D (the right foot again).
+constexpr std::uint8_t Geval[16] = {0, 1, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 4, 4};
+
+// One quotient per case: a flank its own fraction, the plateau 100/1, the feet 0/1, picked by
+// position rather than by a branch. Both operands are whole numbers below 2^40 and the quotient
+// lies in 0..100, so the double quotient truncates to the integer quotient (its rounding error
+// stays far below 1/noemer, the least distance of a fraction from the next whole number).
+// The four comparisons as bits 0..3 (x > A, x > B, x > C, x > D).
+inline unsigned Vergelijkingen(const TFuzzyLabel& l, std::int32_t x) {
+#if defined(__SSE2__)
+    // The four points lie side by side in the label: one comparison of all four at once.
+    __m128i punten;
+    std::memcpy(&punten, &l.A, sizeof punten);
+    static_assert(offsetof(TFuzzyLabel, D) == offsetof(TFuzzyLabel, A) + 12);
+    const __m128i groter = _mm_cmpgt_epi32(_mm_set1_epi32(x), punten);
+    return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(groter)));
+#else
+    return static_cast<unsigned>(x > l.A) | static_cast<unsigned>(x > l.B) << 1 |
+           static_cast<unsigned>(x > l.C) << 2 | static_cast<unsigned>(x > l.D) << 3;
+#endif
 }
+
+// The candidates of the five cases; the constant ones are written once per evaluation.
+struct TBreuken {
+    i64 teller[5] = {0, 0, 100, 0, 0};
+    i64 noemer[5] = {1, 1, 1, 1, 1};
+};
+
+inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde, TBreuken& b) {
+    const i64 x = waarde;
+    b.teller[1] = (x - l.A) * 100;
+    b.noemer[1] = i64{l.B} - l.A;
+    b.teller[3] = (l.D - x) * 100;
+    b.noemer[3] = i64{l.D} - l.C;
+    const unsigned geval = Geval[Vergelijkingen(l, waarde)];
+    return static_cast<std::int32_t>(static_cast<double>(b.teller[geval]) /
+                                     static_cast<double>(b.noemer[geval]));
+}
+
+inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde) {
+    TBreuken b;
+    return Graad(l, waarde, b);
+}
+
+// 0.0 or 1.0 by a flag, to weigh a term without a branch.
+constexpr double Een[2] = {0.0, 1.0};
 
 inline int Begrensd(int waarde, int max) { return waarde < 0 ? 0 : waarde > max ? max : waarde; }
 
 inline bool GeldigeVariabele(int v) { return static_cast<unsigned>(v) < MaxVariabelen; }
 
-// The degree of every (variable, label) pair that a condition can name, 0 for the pairs that no
-// bound row holds. The extra row and column are the slot for indices outside the model, so a
-// condition finds its degree with one load and no branch.
-struct TGraadTabel {
-    std::int32_t g[MaxVariabelen + 1][MaxLabels + 1];
-};
+inline void ZetPunt(TPunt& punt, TPaar paar) {
+    punt.X = paar[0];
+    punt.Y = paar[1];
+}
 
-void VulGraadTabel(const TFuzzyModel& model, const TInferentieToestand& toestand,
-                   TGraadTabel& tabel) {
-    tabel = TGraadTabel{};
+constexpr std::uint64_t Geldig = 0x9E3779B97F4A7C15u;
+constexpr int Nul = 4 * MaxInputs;      // the degree table's entry 0: a condition that is unknown
+constexpr int Vol = 4 * MaxInputs + 1;  // its entry 100: the place of a condition the rule lacks
+
+bool VoorbereidingKlopt(const TFuzzyModel& model, const TInferentieToestand& toestand) {
+    const TRegelVoorbereiding& v = toestand.Voorbereiding;
+    if (v.Stempel != Geldig || v.AantalVariabelen != model.AantalVariabelen ||
+        v.AantalRegels != model.AantalRegels || v.AantalRijen != toestand.AantalRijen)
+        return false;
     const int rijen = Begrensd(toestand.AantalRijen, MaxInputs);
-    // In row order, so that of two rows on one variable the last counts.
+    for (int k = 0; k < rijen; ++k)
+        if (v.RijVariabele[k] != toestand.InputRijen[k].Variabele) return false;
+    return std::memcmp(v.VariabeleLijst, model.VariabeleLijst, sizeof v.VariabeleLijst) == 0 &&
+           std::memcmp(v.RegelLijst, model.RegelLijst,
+                       sizeof(TRegel) *
+                           static_cast<std::size_t>(Begrensd(model.AantalRegels, MaxRegels))) == 0;
+}
+
+void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
+    TRegelVoorbereiding& v = toestand.Voorbereiding;
+    v.AantalVariabelen = model.AantalVariabelen;
+    v.AantalRegels = model.AantalRegels;
+    v.AantalRijen = toestand.AantalRijen;
+    std::memcpy(v.VariabeleLijst, model.VariabeleLijst, sizeof v.VariabeleLijst);
+    std::memcpy(v.RegelLijst, model.RegelLijst, sizeof v.RegelLijst);
+
+    // Of two rows on one variable the last counts, as a search from the first row finds it.
+    int rijVan[MaxVariabelen] = {-1, -1, -1, -1, -1, -1};
+    const int rijen = Begrensd(toestand.AantalRijen, MaxInputs);
     for (int k = 0; k < rijen; ++k) {
-        const TInputRij& rij = toestand.InputRijen[k];
-        if (!GeldigeVariabele(rij.Variabele)) continue;
-        const int labels = Begrensd(model.VariabeleLijst[rij.Variabele].AantalLabels, MaxLabels);
-        for (int j = 0; j < MaxLabels; ++j)
-            tabel.g[rij.Variabele][j] = j < labels ? rij.Graad[j] : 0;
+        const int var = toestand.InputRijen[k].Variabele;
+        v.RijVariabele[k] = var;
+        if (GeldigeVariabele(var)) rijVan[var] = k;
     }
+
+    const int regels = Begrensd(model.AantalRegels, MaxRegels);
+    for (int r = 0; r < regels; ++r) {
+        const TRegel& regel = model.RegelLijst[r];
+        const int n = Begrensd(regel.AantalTermen, MaxTermen);
+        v.AantalCondities[r] = static_cast<std::uint8_t>(n > 0 ? n - 1 : 0);
+        // Every rule is read as five conditions, those it lacks at 100, which leaves the minimum.
+        for (int i = 0; i < MaxTermen - 1; ++i) v.Conditie[r][i] = Vol;
+        for (int i = 0; i + 1 < n; ++i) {
+            const TRegelTerm& term = regel.Termen[i];
+            int plaats = Nul;
+            if (GeldigeVariabele(term.Variabele) && rijVan[term.Variabele] >= 0 &&
+                term.Label >= 0 &&
+                term.Label < Begrensd(model.VariabeleLijst[term.Variabele].AantalLabels, MaxLabels))
+                plaats = 4 * rijVan[term.Variabele] + term.Label;
+            v.Conditie[r][i] = static_cast<std::uint8_t>(plaats);
+        }
+        // No conclusion, or one that names no label of an existing variable: it cannot fire.
+        const TRegelTerm& c = regel.Termen[n > 0 ? n - 1 : 0];
+        v.HeeftConclusie[r] = n > 0 && c.Variabele >= 0 && c.Variabele < model.AantalVariabelen &&
+                              c.Variabele < MaxVariabelen && c.Label >= 0 && c.Label < MaxLabels &&
+                              c.Label < model.VariabeleLijst[c.Variabele].AantalLabels;
+        if (!v.HeeftConclusie[r]) continue;
+        const TFuzzyLabel& l = model.VariabeleLijst[c.Variabele].Labels[c.Label];
+        const double punt[4] = {static_cast<double>(l.A), static_cast<double>(l.B),
+                                static_cast<double>(l.C), static_cast<double>(l.D)};
+        const double verschil[3] = {static_cast<double>(i64{l.B} - l.A),
+                                    static_cast<double>(i64{l.C} - l.B),
+                                    static_cast<double>(i64{l.D} - l.C)};
+        for (int i = 0; i < 4; ++i) v.Punt[r][i] = TPaar{punt[i], 0.0};
+        for (int i = 0; i < 3; ++i) v.Verschil[r][i] = TPaar{verschil[i], 1.0};
+    }
+    v.Stempel = Geldig;
 }
 
-inline std::int32_t ConditieGraad(const TGraadTabel& tabel, const TRegelTerm& term) {
-    const unsigned v = static_cast<unsigned>(term.Variabele);
-    const unsigned l = static_cast<unsigned>(term.Label);
-    return tabel.g[v < MaxVariabelen ? v : MaxVariabelen][l < MaxLabels ? l : MaxLabels];
-}
-
-void Evalueer(const TFuzzyModel& model, const TGraadTabel& tabel, TInferentieToestand& toestand,
-              int r) {
-    const TRegel& regel = model.RegelLijst[r];
+void Evalueer(const TRegelVoorbereiding& v, const std::int32_t* graden,
+              TInferentieToestand& toestand, int r) {
     TRegelResultaat& resultaat = toestand.RegelResultaten[r];
-    const int n = Begrensd(regel.AantalTermen, MaxTermen);
-    const TRegelTerm& conclusie = regel.Termen[n > 0 ? n - 1 : 0];
-    const int ov = conclusie.Variabele;
-    // No conclusion, or one that names no label of an existing variable: the rule cannot fire.
-    if (n == 0 || ov < 0 || ov >= model.AantalVariabelen || ov >= MaxVariabelen ||
-        conclusie.Label < 0 || conclusie.Label >= MaxLabels ||
-        conclusie.Label >= model.VariabeleLijst[ov].AantalLabels) {
+    if (!v.HeeftConclusie[r]) {
         resultaat = TRegelResultaat{};
         return;
     }
-
     std::int32_t m = 100;
-    for (int i = 0; i + 1 < n; ++i) {
-        const std::int32_t g = ConditieGraad(tabel, regel.Termen[i]);
+    for (int i = 0; i < MaxTermen - 1; ++i) {
+        const std::int32_t g = graden[v.Conditie[r][i]];
         m = g < m ? g : m;
     }
-
-    const TFuzzyLabel& l = model.VariabeleLijst[ov].Labels[conclusie.Label];
     const double mu = m * 0.01;
-    // The differences are whole numbers before they are scaled.
-    const double ba = static_cast<double>(i64{l.B} - l.A);
-    const double cb = static_cast<double>(i64{l.C} - l.B);
-    const double dc = static_cast<double>(i64{l.D} - l.C);
-    resultaat.Punten[0] = {static_cast<double>(l.A), 0.0};
-    resultaat.Punten[1] = {l.A + mu * ba, mu};
-    resultaat.Punten[2] = {l.B + mu * cb, mu};
-    resultaat.Punten[3] = {l.C + ((100 - m) * 0.01) * dc, mu};
-    resultaat.Punten[4] = {static_cast<double>(l.D), 0.0};
+    const double rest = (100 - m) * 0.01;
+    // Each point as one (X, Y) pair: (V, 0) + f * (W, 1) is V + f * W beside 0 + f * 1 = f, the
+    // same bits as the two formed apart.
+    const TPaar* p = v.Punt[r];
+    const TPaar* w = v.Verschil[r];
+    const TPaar f = {mu, mu};
+    const TPaar f3 = {rest, mu};
+    ZetPunt(resultaat.Punten[0], p[0]);
+    ZetPunt(resultaat.Punten[1], p[0] + f * w[0]);
+    ZetPunt(resultaat.Punten[2], p[1] + f * w[1]);
+    ZetPunt(resultaat.Punten[3], p[2] + f3 * w[2]);
+    ZetPunt(resultaat.Punten[4], p[3]);
     const bool gevuurd = m > 0;
     resultaat.Gevuurd = gevuurd;
     toestand.ErIsGevuurd = toestand.ErIsGevuurd | gevuurd;
+}
+
+// The degrees of the bound rows at positions 4 * row + label; the conditions that the rules
+// may read were checked when they were prepared. Entry Nul is 0, entry Vol 100.
+void VulGraden(const TInferentieToestand& toestand, std::int32_t (&graden)[32]) {
+    const int rijen = Begrensd(toestand.AantalRijen, MaxInputs);
+    for (int k = 0; k < rijen; ++k)
+        for (int j = 0; j < MaxLabels; ++j) graden[4 * k + j] = toestand.InputRijen[k].Graad[j];
+    graden[Nul] = 0;
+    graden[Vol] = 100;
+}
+
+void BereikRegels(const TFuzzyModel& model, TInferentieToestand& toestand) {
+    if (!VoorbereidingKlopt(model, toestand)) BereidVoor(model, toestand);
 }
 
 }  // namespace
@@ -127,28 +215,32 @@ void ZetInputWaarde(TInferentieToestand& toestand, int rij, std::int32_t waarde)
 }
 
 void FuzzificeerInputs(const TFuzzyModel& model, TInferentieToestand& toestand) {
+    TBreuken breuken;
     const int rijen = Begrensd(toestand.AantalRijen, MaxInputs);
     for (int k = 0; k < rijen; ++k) {
         TInputRij& rij = toestand.InputRijen[k];
         if (!GeldigeVariabele(rij.Variabele)) continue;
         const TVariabele& v = model.VariabeleLijst[rij.Variabele];
         const int labels = Begrensd(v.AantalLabels, MaxLabels);
-        for (int j = 0; j < labels; ++j) rij.Graad[j] = Graad(v.Labels[j], rij.Waarde);
+        for (int j = 0; j < labels; ++j) rij.Graad[j] = Graad(v.Labels[j], rij.Waarde, breuken);
     }
 }
 
 void EvalueerRegel(const TFuzzyModel& model, TInferentieToestand& toestand, int r) {
     if (r < 0 || r >= MaxRegels) return;
-    TGraadTabel tabel;
-    VulGraadTabel(model, toestand, tabel);
-    Evalueer(model, tabel, toestand, r);
+    BereikRegels(model, toestand);
+    std::int32_t graden[32];
+    VulGraden(toestand, graden);
+    if (r < Begrensd(model.AantalRegels, MaxRegels))
+        Evalueer(toestand.Voorbereiding, graden, toestand, r);
 }
 
 void EvalueerRegels(const TFuzzyModel& model, TInferentieToestand& toestand) {
-    TGraadTabel tabel;
-    VulGraadTabel(model, toestand, tabel);
+    BereikRegels(model, toestand);
+    std::int32_t graden[32];
+    VulGraden(toestand, graden);
     const int regels = Begrensd(model.AantalRegels, MaxRegels);
-    for (int r = 0; r < regels; ++r) Evalueer(model, tabel, toestand, r);
+    for (int r = 0; r < regels; ++r) Evalueer(toestand.Voorbereiding, graden, toestand, r);
 }
 
 int OutputVariabele(const TFuzzyModel& model) {
@@ -160,31 +252,43 @@ int OutputVariabele(const TFuzzyModel& model) {
 }
 
 std::int32_t BerekenUitkomst(const TFuzzyModel& model, const TInferentieToestand& toestand) {
-    double S1 = 0, S2 = 0, Mx = 0, Sm = 0;
-    std::int32_t Cnt = 0;
     const int regels = Begrensd(model.AantalRegels, MaxRegels);
-    for (int r = 0; r < regels; ++r) {
-        const TRegelResultaat& res = toestand.RegelResultaten[r];
-        const TPunt* p = res.Punten;
-        const bool gevuurd = res.Gevuurd;
-        // A rule that did not fire adds +0 to each sum, which leaves every sum as it was (no sum
-        // is ever -0), and can neither raise nor meet the maximum.
-        const double mu = gevuurd ? p[2].Y : 0.0;
-        const double c = gevuurd ? (p[0].X + p[1].X + p[2].X + p[3].X + p[4].X) * 0.2 : 0.0;
-        S1 = mu * c + S1;
-        S2 = S2 + mu;
-        const bool hoger = mu > Mx;
-        Mx = hoger ? mu : Mx;
-        Sm = hoger ? 0.0 : Sm;
-        Cnt = hoger ? 0 : Cnt;
-        const bool gelijk = gevuurd & (mu == Mx);
-        Sm = gelijk ? Sm + p[2].X : Sm;
-        Cnt += gelijk;
+    const TRegelResultaat* res = toestand.RegelResultaten;
+    double q;
+    if (model.DefuzzificatieMethode == 1) {
+        // The mean of maxima's sums would not change this outcome, so only these are formed.
+        double S1 = 0, S2 = 0;
+        for (int r = 0; r < regels; ++r) {
+            const TPunt* p = res[r].Punten;
+            // A rule that did not fire adds a zero, which leaves a sum as it was (no sum is ever
+            // -0, and the points are finite).
+            const double vuur = Een[res[r].Gevuurd];
+            const double mu = p[2].Y * vuur;
+            const double c = (p[0].X + p[1].X + p[2].X + p[3].X + p[4].X) * 0.2 * vuur;
+            S1 = mu * c + S1;
+            S2 = S2 + mu;
+        }
+        q = S1 / S2;
+    } else {
+        // In one pass, a rule that raises the maximum discards what was summed before it, so what
+        // is left is the sum, in rule order from 0, of P2.X over the rules at the final maximum:
+        // the same additions in the same order as two passes make, one for the maximum and one
+        // for the sum, without a chain of selects from rule to rule.
+        double Mx = 0;
+        for (int r = 0; r < regels; ++r) {
+            const double mu = res[r].Punten[2].Y * Een[res[r].Gevuurd];
+            Mx = Mx < mu ? mu : Mx;
+        }
+        double Sm = 0;
+        std::int32_t Cnt = 0;
+        for (int r = 0; r < regels; ++r) {
+            const bool gelijk = res[r].Gevuurd & (res[r].Punten[2].Y == Mx);
+            Sm = Sm + res[r].Punten[2].X * Een[gelijk];
+            Cnt += gelijk;
+        }
+        if (Cnt == 0) return 0;
+        q = Sm / Cnt;
     }
-    if (Cnt == 0) return 0;
-    // Any method code but 1 gives the mean of maxima.
-    const double q = model.DefuzzificatieMethode == 1 ? S1 / S2 : Sm / Cnt;
-    // A mean of 32-bit positions; the bounds only catch a last-bit excursion at the very ends.
     if (q != q) return 0;
     if (!(q > -2147483649.0)) return INT32_MIN;
     if (!(q < 2147483648.0)) return INT32_MAX;

@@ -18,9 +18,34 @@ struct TPunt {
     double Y;
 };
 
+// Two doubles side by side, so that a point's X and Y are formed in one step.
+typedef double TPaar __attribute__((vector_size(16)));
+
 struct TRegelResultaat {
     bool Gevuurd;
     TPunt Punten[5];
+};
+
+// What the rule evaluation derives from the model's rules and labels and from the row bindings,
+// with a copy of exactly what it was derived from. EvalueerRegels compares that copy with the
+// model on every call and derives again when anything differs, so the result is always that of
+// the model as it is; its owner never needs to touch this. Kept here, not on the heap, so an
+// evaluation never allocates.
+struct TRegelVoorbereiding {
+    std::uint64_t Stempel;  // a fixed mark while the rest is valid; anything else: derive again
+    std::int32_t AantalVariabelen;
+    std::int32_t AantalRegels;
+    std::int32_t AantalRijen;
+    std::int32_t RijVariabele[MaxInputs];
+    TVariabele VariabeleLijst[MaxVariabelen];
+    TRegel RegelLijst[MaxRegels];
+    // Per rule: the conditions as positions in the table of bound degrees (an unknown condition
+    // points at its zero entry), whether the conclusion names a label, and that label's points.
+    std::uint8_t Conditie[MaxRegels][MaxTermen];
+    std::uint8_t AantalCondities[MaxRegels];
+    bool HeeftConclusie[MaxRegels];
+    TPaar Punt[MaxRegels][4];      // (A, 0), (B, 0), (C, 0), (D, 0)
+    TPaar Verschil[MaxRegels][3];  // (B - A, 1), (C - B, 1), (D - C, 1), differences whole
 };
 
 // The working state of an evaluation, held by its owner (the inference window, the evaluator).
@@ -29,6 +54,7 @@ struct TInferentieToestand {
     std::int32_t AantalRijen;  // rows bound by the last KoppelInputs
     TRegelResultaat RegelResultaten[MaxRegels];
     bool ErIsGevuurd;
+    TRegelVoorbereiding Voorbereiding;
 };
 
 // Degree 0..100 of waarde in label `label` of variable `variabele`.

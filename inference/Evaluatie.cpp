@@ -42,21 +42,31 @@ inline unsigned Vergelijkingen(const TFuzzyLabel& l, std::int32_t x) {
 #endif
 }
 
-// The candidates of the five cases; the constant ones are written once per evaluation.
+// The candidates of the five cases, as the numerator before its factor 100 and the denominator;
+// the constant ones are written once per evaluation.
 struct TBreuken {
-    i64 teller[5] = {0, 0, 100, 0, 0};
+    i64 teller[5] = {0, 0, 1, 0, 0};
     i64 noemer[5] = {1, 1, 1, 1, 1};
 };
 
-inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde, TBreuken& b) {
+// The quotient of the case that decides, as two doubles. Both are exact (below 2^40), and so is
+// the factor 100 applied to the double: the same value as the integer product.
+inline void Breuk(const TFuzzyLabel& l, std::int32_t waarde, TBreuken& b, double& teller,
+                  double& noemer) {
     const i64 x = waarde;
-    b.teller[1] = (x - l.A) * 100;
+    b.teller[1] = x - l.A;
     b.noemer[1] = i64{l.B} - l.A;
-    b.teller[3] = (l.D - x) * 100;
+    b.teller[3] = l.D - x;
     b.noemer[3] = i64{l.D} - l.C;
     const unsigned geval = Geval[Vergelijkingen(l, waarde)];
-    return static_cast<std::int32_t>(static_cast<double>(b.teller[geval]) /
-                                     static_cast<double>(b.noemer[geval]));
+    teller = static_cast<double>(b.teller[geval]) * 100.0;
+    noemer = static_cast<double>(b.noemer[geval]);
+}
+
+inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde, TBreuken& b) {
+    double teller, noemer;
+    Breuk(l, waarde, b, teller, noemer);
+    return static_cast<std::int32_t>(teller / noemer);
 }
 
 inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde) {
@@ -75,6 +85,15 @@ inline void ZetPunt(TPunt& punt, TPaar paar) {
     punt.X = paar[0];
     punt.Y = paar[1];
 }
+
+// k * 0.01 for every whole percentage k, each formed by that one multiplication.
+struct THonderdsten {
+    double waarde[101];
+    constexpr THonderdsten() : waarde{} {
+        for (int k = 0; k <= 100; ++k) waarde[k] = k * 0.01;
+    }
+};
+constexpr THonderdsten Honderdste;
 
 constexpr std::uint64_t Geldig = 0x9E3779B97F4A7C15u;
 constexpr int Nul = 4 * MaxInputs;      // the degree table's entry 0: a condition that is unknown
@@ -157,8 +176,10 @@ void Evalueer(const TRegelVoorbereiding& v, const std::int32_t* graden,
         const std::int32_t g = graden[v.Conditie[r][i]];
         m = g < m ? g : m;
     }
-    const double mu = m * 0.01;
-    const double rest = (100 - m) * 0.01;
+    // Degrees lie in 0..100 unless the owner wrote others into the rows itself.
+    const bool inTabel = m >= 0;
+    const double mu = inTabel ? Honderdste.waarde[m] : m * 0.01;
+    const double rest = inTabel ? Honderdste.waarde[100 - m] : (100 - m) * 0.01;
     // Each point as one (X, Y) pair: (V, 0) + f * (W, 1) is V + f * W beside 0 + f * 1 = f, the
     // same bits as the two formed apart.
     const TPaar* p = v.Punt[r];

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstring>
 
-#if defined(__SSE2__)
+#if defined(__SSE2__) && !defined(WERKBANK_ZONDER_SIMD)
 #include <emmintrin.h>
 #endif
 
@@ -19,59 +19,67 @@ namespace {
 using i64 = std::int64_t;
 
 // Which of the five cases decides, from the comparisons x > A, x > B, x > C, x > D as bits 0..3:
-// the last case that holds overrides the others, so the highest bit set decides. 0 the feet,
-// 1 the left flank, 2 the plateau, 3 the right flank, 4 beyond D (the right foot again).
-constexpr std::uint8_t Geval[16] = {0, 1, 2, 2, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 4, 4};
+// the last case that holds overrides the others, so the highest bit set decides. The value is the
+// case's place among the candidates: 0 the feet, 1 the left flank, 2 the right flank, 3 the
+// plateau, 4 beyond D (the right foot again).
+constexpr std::uint8_t Geval[16] = {0, 1, 3, 3, 2, 2, 2, 2, 4, 4, 4, 4, 4, 4, 4, 4};
 
-// One quotient per case: a flank its own fraction, the plateau 100/1, the feet 0/1, picked by
-// position rather than by a branch. Both operands are whole numbers below 2^40 and the quotient
-// lies in 0..100, so the double quotient truncates to the integer quotient (its rounding error
-// stays far below 1/noemer, the least distance of a fraction from the next whole number).
-// The four comparisons as bits 0..3 (x > A, x > B, x > C, x > D).
-inline unsigned Vergelijkingen(const TFuzzyLabel& l, std::int32_t x) {
-#if defined(__SSE2__)
-    // The four points lie side by side in the label: one comparison of all four at once.
-    __m128i punten;
-    std::memcpy(&punten, &l.A, sizeof punten);
+// A flank's degree is (x - A) * 100 / (B - A) or (D - x) * 100 / (D - C), truncated. The operands
+// are whole numbers below 2^40, exact in a double, and the quotient lies in 0..100, so the double
+// quotient truncates to the integer quotient (its rounding error stays far below 1/noemer, the
+// least distance of a fraction from the next whole number). Both flanks are divided at once and
+// the case picks its candidate by position rather than by a branch.
+#if defined(__SSE2__) && !defined(WERKBANK_ZONDER_SIMD)
+
+struct TKandidaten {
+    std::int32_t graad[5] = {0, 0, 0, 100, 0};
+};
+
+inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde, TKandidaten& k) {
     static_assert(offsetof(TFuzzyLabel, D) == offsetof(TFuzzyLabel, A) + 12);
-    const __m128i groter = _mm_cmpgt_epi32(_mm_set1_epi32(x), punten);
-    return static_cast<unsigned>(_mm_movemask_ps(_mm_castsi128_ps(groter)));
-#else
-    return static_cast<unsigned>(x > l.A) | static_cast<unsigned>(x > l.B) << 1 |
-           static_cast<unsigned>(x > l.C) << 2 | static_cast<unsigned>(x > l.D) << 3;
-#endif
+    __m128i punten;  // A, B, C, D lie side by side in the label
+    std::memcpy(&punten, &l.A, sizeof punten);
+    const unsigned bits = static_cast<unsigned>(
+        _mm_movemask_ps(_mm_castsi128_ps(_mm_cmpgt_epi32(_mm_set1_epi32(waarde), punten))));
+    const __m128d x = _mm_set1_pd(waarde);
+    const __m128d ab = _mm_cvtepi32_pd(punten);
+    const __m128d cd = _mm_cvtepi32_pd(_mm_shuffle_epi32(punten, 0xEE));
+    // (x - A, D - x) * 100 over (B - A, D - C); a denominator below 1 belongs to a flank that
+    // is not the case and is kept from dividing by zero.
+    const __m128d teller = _mm_mul_pd(
+        _mm_sub_pd(_mm_shuffle_pd(x, cd, 2), _mm_shuffle_pd(ab, x, 0)), _mm_set1_pd(100.0));
+    const __m128d noemer =
+        _mm_max_pd(_mm_sub_pd(_mm_unpackhi_pd(ab, cd), _mm_unpacklo_pd(ab, cd)), _mm_set1_pd(1.0));
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(&k.graad[1]),
+                     _mm_cvttpd_epi32(_mm_div_pd(teller, noemer)));
+    return k.graad[Geval[bits]];
 }
 
-// The candidates of the five cases, as the numerator before its factor 100 and the denominator;
-// the constant ones are written once per evaluation.
-struct TBreuken {
-    i64 teller[5] = {0, 0, 1, 0, 0};
+#else
+
+struct TKandidaten {
+    i64 teller[5] = {0, 0, 0, 1, 0};  // before the factor 100
     i64 noemer[5] = {1, 1, 1, 1, 1};
 };
 
-// The quotient of the case that decides, as two doubles. Both are exact (below 2^40), and so is
-// the factor 100 applied to the double: the same value as the integer product.
-inline void Breuk(const TFuzzyLabel& l, std::int32_t waarde, TBreuken& b, double& teller,
-                  double& noemer) {
+inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde, TKandidaten& k) {
     const i64 x = waarde;
-    b.teller[1] = x - l.A;
-    b.noemer[1] = i64{l.B} - l.A;
-    b.teller[3] = l.D - x;
-    b.noemer[3] = i64{l.D} - l.C;
-    const unsigned geval = Geval[Vergelijkingen(l, waarde)];
-    teller = static_cast<double>(b.teller[geval]) * 100.0;
-    noemer = static_cast<double>(b.noemer[geval]);
+    const unsigned bits = static_cast<unsigned>(x > l.A) | static_cast<unsigned>(x > l.B) << 1 |
+                          static_cast<unsigned>(x > l.C) << 2 | static_cast<unsigned>(x > l.D) << 3;
+    k.teller[1] = x - l.A;
+    k.noemer[1] = i64{l.B} - l.A;
+    k.teller[2] = l.D - x;
+    k.noemer[2] = i64{l.D} - l.C;
+    const unsigned geval = Geval[bits];
+    return static_cast<std::int32_t>(static_cast<double>(k.teller[geval]) * 100.0 /
+                                     static_cast<double>(k.noemer[geval]));
 }
 
-inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde, TBreuken& b) {
-    double teller, noemer;
-    Breuk(l, waarde, b, teller, noemer);
-    return static_cast<std::int32_t>(teller / noemer);
-}
+#endif
 
 inline std::int32_t Graad(const TFuzzyLabel& l, std::int32_t waarde) {
-    TBreuken b;
-    return Graad(l, waarde, b);
+    TKandidaten k;
+    return Graad(l, waarde, k);
 }
 
 // 0.0 or 1.0 by a flag, to weigh a term without a branch.
@@ -236,14 +244,14 @@ void ZetInputWaarde(TInferentieToestand& toestand, int rij, std::int32_t waarde)
 }
 
 void FuzzificeerInputs(const TFuzzyModel& model, TInferentieToestand& toestand) {
-    TBreuken breuken;
+    TKandidaten kandidaten;
     const int rijen = Begrensd(toestand.AantalRijen, MaxInputs);
     for (int k = 0; k < rijen; ++k) {
         TInputRij& rij = toestand.InputRijen[k];
         if (!GeldigeVariabele(rij.Variabele)) continue;
         const TVariabele& v = model.VariabeleLijst[rij.Variabele];
         const int labels = Begrensd(v.AantalLabels, MaxLabels);
-        for (int j = 0; j < labels; ++j) rij.Graad[j] = Graad(v.Labels[j], rij.Waarde, breuken);
+        for (int j = 0; j < labels; ++j) rij.Graad[j] = Graad(v.Labels[j], rij.Waarde, kandidaten);
     }
 }
 

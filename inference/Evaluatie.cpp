@@ -107,6 +107,10 @@ constexpr std::uint64_t Geldig = 0x9E3779B97F4A7C15u;
 constexpr int Nul = 4 * MaxInputs;      // the degree table's entry 0: a condition that is unknown
 constexpr int Vol = 4 * MaxInputs + 1;  // its entry 100: the place of a condition the rule lacks
 
+const unsigned char* ModelBytes(const TFuzzyModel& model) {
+    return reinterpret_cast<const unsigned char*>(&model) + offsetof(TFuzzyModel, VariabeleLijst);
+}
+
 bool VoorbereidingKlopt(const TFuzzyModel& model, const TInferentieToestand& toestand) {
     const TRegelVoorbereiding& v = toestand.Voorbereiding;
     if (v.Stempel != Geldig || v.AantalVariabelen != model.AantalVariabelen ||
@@ -115,10 +119,12 @@ bool VoorbereidingKlopt(const TFuzzyModel& model, const TInferentieToestand& toe
     const int rijen = Begrensd(toestand.AantalRijen, MaxInputs);
     for (int k = 0; k < rijen; ++k)
         if (v.RijVariabele[k] != toestand.InputRijen[k].Variabele) return false;
-    return std::memcmp(v.VariabeleLijst, model.VariabeleLijst, sizeof v.VariabeleLijst) == 0 &&
-           std::memcmp(v.RegelLijst, model.RegelLijst,
-                       sizeof(TRegel) *
-                           static_cast<std::size_t>(Begrensd(model.AantalRegels, MaxRegels))) == 0;
+    // One comparison of the variables and the rules in use (the selection between them too, a
+    // change of which only costs a new derivation).
+    const std::size_t lengte =
+        offsetof(TFuzzyModel, RegelLijst) - offsetof(TFuzzyModel, VariabeleLijst) +
+        sizeof(TRegel) * static_cast<std::size_t>(Begrensd(model.AantalRegels, MaxRegels));
+    return std::memcmp(v.Model, ModelBytes(model), lengte) == 0;
 }
 
 void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
@@ -126,8 +132,7 @@ void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
     v.AantalVariabelen = model.AantalVariabelen;
     v.AantalRegels = model.AantalRegels;
     v.AantalRijen = toestand.AantalRijen;
-    std::memcpy(v.VariabeleLijst, model.VariabeleLijst, sizeof v.VariabeleLijst);
-    std::memcpy(v.RegelLijst, model.RegelLijst, sizeof v.RegelLijst);
+    std::memcpy(v.Model, ModelBytes(model), sizeof v.Model);
 
     // Of two rows on one variable the last counts, as a search from the first row finds it.
     int rijVan[MaxVariabelen] = {-1, -1, -1, -1, -1, -1};
@@ -142,9 +147,9 @@ void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
     for (int r = 0; r < regels; ++r) {
         const TRegel& regel = model.RegelLijst[r];
         const int n = Begrensd(regel.AantalTermen, MaxTermen);
-        v.AantalCondities[r] = static_cast<std::uint8_t>(n > 0 ? n - 1 : 0);
+        TVoorbereideRegel& vr = v.Regels[r];
         // Every rule is read as five conditions, those it lacks at 100, which leaves the minimum.
-        for (int i = 0; i < MaxTermen - 1; ++i) v.Conditie[r][i] = Vol;
+        for (int i = 0; i < MaxTermen - 1; ++i) vr.Conditie[i] = Vol;
         for (int i = 0; i + 1 < n; ++i) {
             const TRegelTerm& term = regel.Termen[i];
             int plaats = Nul;
@@ -152,22 +157,22 @@ void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
                 term.Label >= 0 &&
                 term.Label < Begrensd(model.VariabeleLijst[term.Variabele].AantalLabels, MaxLabels))
                 plaats = 4 * rijVan[term.Variabele] + term.Label;
-            v.Conditie[r][i] = static_cast<std::uint8_t>(plaats);
+            vr.Conditie[i] = static_cast<std::uint8_t>(plaats);
         }
         // No conclusion, or one that names no label of an existing variable: it cannot fire.
         const TRegelTerm& c = regel.Termen[n > 0 ? n - 1 : 0];
-        v.HeeftConclusie[r] = n > 0 && c.Variabele >= 0 && c.Variabele < model.AantalVariabelen &&
-                              c.Variabele < MaxVariabelen && c.Label >= 0 && c.Label < MaxLabels &&
-                              c.Label < model.VariabeleLijst[c.Variabele].AantalLabels;
-        if (!v.HeeftConclusie[r]) continue;
+        vr.HeeftConclusie = n > 0 && c.Variabele >= 0 && c.Variabele < model.AantalVariabelen &&
+                            c.Variabele < MaxVariabelen && c.Label >= 0 && c.Label < MaxLabels &&
+                            c.Label < model.VariabeleLijst[c.Variabele].AantalLabels;
+        if (!vr.HeeftConclusie) continue;
         const TFuzzyLabel& l = model.VariabeleLijst[c.Variabele].Labels[c.Label];
         const double punt[4] = {static_cast<double>(l.A), static_cast<double>(l.B),
                                 static_cast<double>(l.C), static_cast<double>(l.D)};
         const double verschil[3] = {static_cast<double>(i64{l.B} - l.A),
                                     static_cast<double>(i64{l.C} - l.B),
                                     static_cast<double>(i64{l.D} - l.C)};
-        for (int i = 0; i < 4; ++i) v.Punt[r][i] = TPaar{punt[i], 0.0};
-        for (int i = 0; i < 3; ++i) v.Verschil[r][i] = TPaar{verschil[i], 1.0};
+        for (int i = 0; i < 4; ++i) vr.Punt[i] = TPaar{punt[i], 0.0};
+        for (int i = 0; i < 3; ++i) vr.Verschil[i] = TPaar{verschil[i], 1.0};
     }
     v.Stempel = Geldig;
 }
@@ -175,13 +180,14 @@ void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
 void Evalueer(const TRegelVoorbereiding& v, const std::int32_t* graden,
               TInferentieToestand& toestand, int r) {
     TRegelResultaat& resultaat = toestand.RegelResultaten[r];
-    if (!v.HeeftConclusie[r]) {
+    const TVoorbereideRegel& vr = v.Regels[r];
+    if (!vr.HeeftConclusie) {
         resultaat = TRegelResultaat{};
         return;
     }
     std::int32_t m = 100;
     for (int i = 0; i < MaxTermen - 1; ++i) {
-        const std::int32_t g = graden[v.Conditie[r][i]];
+        const std::int32_t g = graden[vr.Conditie[i]];
         m = g < m ? g : m;
     }
     // Degrees lie in 0..100 unless the owner wrote others into the rows itself.
@@ -190,8 +196,8 @@ void Evalueer(const TRegelVoorbereiding& v, const std::int32_t* graden,
     const double rest = inTabel ? Honderdste.waarde[100 - m] : (100 - m) * 0.01;
     // Each point as one (X, Y) pair: (V, 0) + f * (W, 1) is V + f * W beside 0 + f * 1 = f, the
     // same bits as the two formed apart.
-    const TPaar* p = v.Punt[r];
-    const TPaar* w = v.Verschil[r];
+    const TPaar* p = vr.Punt;
+    const TPaar* w = vr.Verschil;
     const TPaar f = {mu, mu};
     const TPaar f3 = {rest, mu};
     ZetPunt(resultaat.Punten[0], p[0]);

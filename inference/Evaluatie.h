@@ -3,6 +3,7 @@
 // gravity. Works on the vertices of the implied sets; the output universe is never sampled.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "model/Model.h"
@@ -31,21 +32,26 @@ struct TRegelResultaat {
 // model on every call and derives again when anything differs, so the result is always that of
 // the model as it is; its owner never needs to touch this. Kept here, not on the heap, so an
 // evaluation never allocates.
+// What the evaluation of one rule needs, derived from the model.
+struct TVoorbereideRegel {
+    TPaar Punt[4];      // (A, 0), (B, 0), (C, 0), (D, 0) of the conclusion's label
+    TPaar Verschil[3];  // (B - A, 1), (C - B, 1), (D - C, 1), the differences formed whole
+    // The conditions as positions in the table of bound degrees; an unknown condition points at
+    // its 0, a condition the rule lacks at its 100.
+    std::uint8_t Conditie[MaxTermen - 1];
+    bool HeeftConclusie;  // the conclusion names a label of an existing variable
+};
+
 struct TRegelVoorbereiding {
     std::uint64_t Stempel;  // a fixed mark while the rest is valid; anything else: derive again
     std::int32_t AantalVariabelen;
     std::int32_t AantalRegels;
     std::int32_t AantalRijen;
     std::int32_t RijVariabele[MaxInputs];
-    TVariabele VariabeleLijst[MaxVariabelen];
-    TRegel RegelLijst[MaxRegels];
-    // Per rule: the conditions as positions in the table of bound degrees (an unknown condition
-    // points at its zero entry), whether the conclusion names a label, and that label's points.
-    std::uint8_t Conditie[MaxRegels][MaxTermen];
-    std::uint8_t AantalCondities[MaxRegels];
-    bool HeeftConclusie[MaxRegels];
-    TPaar Punt[MaxRegels][4];      // (A, 0), (B, 0), (C, 0), (D, 0)
-    TPaar Verschil[MaxRegels][3];  // (B - A, 1), (C - B, 1), (D - C, 1), differences whole
+    // The model's bytes from VariabeleLijst to the end of RegelLijst, as they were.
+    unsigned char Model[offsetof(TFuzzyModel, RegelLijst) + sizeof(TFuzzyModel::RegelLijst) -
+                        offsetof(TFuzzyModel, VariabeleLijst)];
+    TVoorbereideRegel Regels[MaxRegels];
 };
 
 // The working state of an evaluation, held by its owner (the inference window, the evaluator).

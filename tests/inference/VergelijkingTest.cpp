@@ -179,6 +179,42 @@ class TGenerator {
         return Tussen(v.Min, v.Max);
     }
 
+    // A small edit between two evaluations with the same state, as an editor might make: the
+    // engine must see it although it keeps what it derived from the model before.
+    void Wijzig(TFuzzyModel& m) {
+        switch (Tussen(0, 4)) {
+            case 0: {
+                TVariabele& v = m.VariabeleLijst[Tussen(0, m.AantalVariabelen - 1)];
+                if (v.AantalLabels > 0) {
+                    TFuzzyLabel& l = v.Labels[Tussen(0, v.AantalLabels - 1)];
+                    int* punt[] = {&l.A, &l.B, &l.C, &l.D};
+                    *punt[Tussen(0, 3)] += Tussen(-3, 3);
+                }
+                break;
+            }
+            case 1:
+                if (m.AantalRegels > 0) {
+                    TRegel& r = m.RegelLijst[Tussen(0, m.AantalRegels - 1)];
+                    if (r.AantalTermen > 0) {
+                        TRegelTerm& t = r.Termen[Tussen(0, r.AantalTermen - 1)];
+                        (Kans(50) ? t.Variabele : t.Label) = Tussen(-1, 3);
+                    }
+                }
+                break;
+            case 2: {
+                TVariabele& v = m.VariabeleLijst[Tussen(0, m.AantalVariabelen - 1)];
+                v.AantalLabels = Tussen(0, MaxLabels);
+                break;
+            }
+            case 3:
+                m.AantalRegels = Tussen(0, MaxRegels);
+                break;
+            default:
+                if (m.AantalRegels > 0)
+                    m.RegelLijst[Tussen(0, m.AantalRegels - 1)].AantalTermen = Tussen(0, MaxTermen);
+        }
+    }
+
   private:
     void Label(TFuzzyLabel& l, int lo, int hi) {
         int p[4];
@@ -205,6 +241,7 @@ TEST(Vergelijking, ZelfdeBitsAlsDeStappenEnGeenToewijzing) {
         TInferentieToestand t{};
         const int rijen = KoppelInputs(m, t);
         for (int herhaling = 0; herhaling < 8; ++herhaling) {
+            if (herhaling % 2 == 1) gen.Wijzig(m);
             TInputRij rijenVoor[MaxInputs];
             int waarden[MaxInputs];
             for (int k = 0; k < rijen; ++k)

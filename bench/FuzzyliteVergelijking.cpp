@@ -185,7 +185,8 @@ int main(int argc, char** argv) {
         }
     }
 
-    std::printf("rijen %zu\nrondes %d\n", rijen.size(), rondes);
+    std::printf("rijen %zu\nrondes %d\nresolutie %d\n", rijen.size(), rondes,
+                fl::IntegralDefuzzifier::defaultResolution());
     const char* naam[2] = {"maxima", "zwaartepunt"};
     const char* flnaam[2] = {"MeanOfMaximum", "Centroid"};
     for (int methode : {1, 0}) {

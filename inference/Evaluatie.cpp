@@ -177,13 +177,15 @@ void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
     v.Stempel = Geldig;
 }
 
-void Evalueer(const TRegelVoorbereiding& v, const std::int32_t* graden,
-              TInferentieToestand& toestand, int r) {
+// Writes the rule's result; true when it fired.
+[[gnu::always_inline]] inline bool Evalueer(const TRegelVoorbereiding& v,
+                                            const std::int32_t* graden,
+                                            TInferentieToestand& toestand, int r) {
     TRegelResultaat& resultaat = toestand.RegelResultaten[r];
     const TVoorbereideRegel& vr = v.Regels[r];
     if (!vr.HeeftConclusie) {
         resultaat = TRegelResultaat{};
-        return;
+        return false;
     }
     std::int32_t m = 100;
     for (int i = 0; i < MaxTermen - 1; ++i) {
@@ -207,7 +209,7 @@ void Evalueer(const TRegelVoorbereiding& v, const std::int32_t* graden,
     ZetPunt(resultaat.Punten[4], p[3]);
     const bool gevuurd = m > 0;
     resultaat.Gevuurd = gevuurd;
-    toestand.ErIsGevuurd = toestand.ErIsGevuurd | gevuurd;
+    return gevuurd;
 }
 
 // The degrees of the bound rows at positions 4 * row + label; the conditions that the rules
@@ -266,8 +268,9 @@ void EvalueerRegel(const TFuzzyModel& model, TInferentieToestand& toestand, int 
     BereikRegels(model, toestand);
     std::int32_t graden[32];
     VulGraden(toestand, graden);
-    if (r < Begrensd(model.AantalRegels, MaxRegels))
-        Evalueer(toestand.Voorbereiding, graden, toestand, r);
+    if (r < Begrensd(model.AantalRegels, MaxRegels) &&
+        Evalueer(toestand.Voorbereiding, graden, toestand, r))
+        toestand.ErIsGevuurd = true;
 }
 
 void EvalueerRegels(const TFuzzyModel& model, TInferentieToestand& toestand) {
@@ -275,7 +278,11 @@ void EvalueerRegels(const TFuzzyModel& model, TInferentieToestand& toestand) {
     std::int32_t graden[32];
     VulGraden(toestand, graden);
     const int regels = Begrensd(model.AantalRegels, MaxRegels);
-    for (int r = 0; r < regels; ++r) Evalueer(toestand.Voorbereiding, graden, toestand, r);
+    // The flag is only ever set, so it is set once, after the rules.
+    bool gevuurd = false;
+    for (int r = 0; r < regels; ++r)
+        gevuurd |= Evalueer(toestand.Voorbereiding, graden, toestand, r);
+    toestand.ErIsGevuurd = toestand.ErIsGevuurd | gevuurd;
 }
 
 int OutputVariabele(const TFuzzyModel& model) {

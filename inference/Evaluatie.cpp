@@ -1,6 +1,5 @@
 #include "inference/Evaluatie.h"
 
-#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>

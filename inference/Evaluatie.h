@@ -27,11 +27,6 @@ struct TRegelResultaat {
     TPunt Punten[5];
 };
 
-// What the rule evaluation derives from the model's rules and labels and from the row bindings,
-// with a copy of exactly what it was derived from. EvalueerRegels compares that copy with the
-// model on every call and derives again when anything differs, so the result is always that of
-// the model as it is; its owner never needs to touch this. Kept here, not on the heap, so an
-// evaluation never allocates.
 // What the evaluation of one rule needs, derived from the model.
 struct TVoorbereideRegel {
     TPaar Punt[4];      // (A, 0), (B, 0), (C, 0), (D, 0) of the conclusion's label
@@ -42,6 +37,11 @@ struct TVoorbereideRegel {
     bool HeeftConclusie;  // the conclusion names a label of an existing variable
 };
 
+// What the rule evaluation derives from the model's rules and labels and from the row bindings,
+// with a copy of exactly what it was derived from. EvalueerRegels compares that copy with the
+// model on every call and derives again when anything differs, so the result is always that of
+// the model as it is; its owner never needs to touch this. Kept in the state, not on the heap,
+// so that an evaluation never allocates.
 struct TRegelVoorbereiding {
     std::uint64_t Stempel;  // a fixed mark while the rest is valid; anything else: derive again
     std::int32_t AantalVariabelen;
@@ -60,7 +60,7 @@ struct TInferentieToestand {
     std::int32_t AantalRijen;  // rows bound by the last KoppelInputs
     TRegelResultaat RegelResultaten[MaxRegels];
     bool ErIsGevuurd;
-    TRegelVoorbereiding Voorbereiding;
+    TRegelVoorbereiding Voorbereiding;  // the evaluation's own; see above
 };
 
 // Degree 0..100 of waarde in label `label` of variable `variabele`.

@@ -93,14 +93,26 @@ inline void ZetPunt(TPunt& punt, TPaar paar) {
     punt.Y = paar[1];
 }
 
-// k * 0.01 for every whole percentage k, each formed by that one multiplication.
-struct THonderdsten {
-    double waarde[101];
-    constexpr THonderdsten() : waarde{} {
-        for (int k = 0; k <= 100; ++k) waarde[k] = k * 0.01;
+// For every whole percentage m the two factors of the cut points, each formed by its one
+// multiplication: (m * 0.01, m * 0.01) for the rising flank and the top, ((100 - m) * 0.01,
+// m * 0.01) for the falling flank.
+struct TFactoren {
+    alignas(16) double stijgend[101][2];
+    alignas(16) double dalend[101][2];
+    constexpr TFactoren() : stijgend{}, dalend{} {
+        for (int m = 0; m <= 100; ++m) {
+            stijgend[m][0] = stijgend[m][1] = dalend[m][1] = m * 0.01;
+            dalend[m][0] = (100 - m) * 0.01;
+        }
     }
 };
-constexpr THonderdsten Honderdste;
+constexpr TFactoren Factor;
+
+inline TPaar Paar(const double (&waarden)[2]) {
+    TPaar p;
+    std::memcpy(&p, waarden, sizeof p);
+    return p;
+}
 
 constexpr std::uint64_t Geldig = 0x9E3779B97F4A7C15u;
 constexpr int Nul = 4 * MaxInputs;      // the degree table's entry 0: a condition that is unknown
@@ -192,15 +204,18 @@ void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
         m = g < m ? g : m;
     }
     // Degrees lie in 0..100 unless the owner wrote others into the rows itself.
-    const bool inTabel = m >= 0;
-    const double mu = inTabel ? Honderdste.waarde[m] : m * 0.01;
-    const double rest = inTabel ? Honderdste.waarde[100 - m] : (100 - m) * 0.01;
+    TPaar f, f3;
+    if (m >= 0) {
+        f = Paar(Factor.stijgend[m]);
+        f3 = Paar(Factor.dalend[m]);
+    } else {
+        f = TPaar{m * 0.01, m * 0.01};
+        f3 = TPaar{(100 - m) * 0.01, m * 0.01};
+    }
     // Each point as one (X, Y) pair: (V, 0) + f * (W, 1) is V + f * W beside 0 + f * 1 = f, the
     // same bits as the two formed apart.
     const TPaar* p = vr.Punt;
     const TPaar* w = vr.Verschil;
-    const TPaar f = {mu, mu};
-    const TPaar f3 = {rest, mu};
     ZetPunt(resultaat.Punten[0], p[0]);
     ZetPunt(resultaat.Punten[1], p[0] + f * w[0]);
     ZetPunt(resultaat.Punten[2], p[1] + f * w[1]);

@@ -118,10 +118,8 @@ constexpr std::uint64_t Geldig = 0x9E3779B97F4A7C15u;
 constexpr int Nul = 4 * MaxInputs;      // the degree table's entry 0: a condition that is unknown
 constexpr int Vol = 4 * MaxInputs + 1;  // its entry 100: the place of a condition the rule lacks
 
-const unsigned char* ModelBytes(const TFuzzyModel& model) {
-    return reinterpret_cast<const unsigned char*>(&model) + offsetof(TFuzzyModel, VariabeleLijst);
-}
-
+// The derivation reads the rules, the bindings, every variable's label count and the labels of
+// the variables that conclusions name; exactly these are kept and compared.
 bool VoorbereidingKlopt(const TFuzzyModel& model, const TInferentieToestand& toestand) {
     const TRegelVoorbereiding& v = toestand.Voorbereiding;
     if (v.Stempel != Geldig || v.AantalVariabelen != model.AantalVariabelen ||
@@ -130,12 +128,16 @@ bool VoorbereidingKlopt(const TFuzzyModel& model, const TInferentieToestand& toe
     const int rijen = Begrensd(toestand.AantalRijen, MaxInputs);
     for (int k = 0; k < rijen; ++k)
         if (v.RijVariabele[k] != toestand.InputRijen[k].Variabele) return false;
-    // One comparison of the variables and the rules in use (the selection between them too, a
-    // change of which only costs a new derivation).
-    const std::size_t lengte =
-        offsetof(TFuzzyModel, RegelLijst) - offsetof(TFuzzyModel, VariabeleLijst) +
-        sizeof(TRegel) * static_cast<std::size_t>(Begrensd(model.AantalRegels, MaxRegels));
-    return std::memcmp(v.Model, ModelBytes(model), lengte) == 0;
+    const int variabelen = Begrensd(model.AantalVariabelen, MaxVariabelen);
+    for (int var = 0; var < variabelen; ++var) {
+        if (v.AantalLabels[var] != model.VariabeleLijst[var].AantalLabels) return false;
+        if ((v.Conclusies >> var & 1u) != 0 &&
+            std::memcmp(v.Labels[var], model.VariabeleLijst[var].Labels, sizeof v.Labels[var]) != 0)
+            return false;
+    }
+    return std::memcmp(v.RegelLijst, model.RegelLijst,
+                       sizeof(TRegel) *
+                           static_cast<std::size_t>(Begrensd(model.AantalRegels, MaxRegels))) == 0;
 }
 
 void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
@@ -143,7 +145,12 @@ void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
     v.AantalVariabelen = model.AantalVariabelen;
     v.AantalRegels = model.AantalRegels;
     v.AantalRijen = toestand.AantalRijen;
-    std::memcpy(v.Model, ModelBytes(model), sizeof v.Model);
+    std::memcpy(v.RegelLijst, model.RegelLijst, sizeof v.RegelLijst);
+    v.Conclusies = 0;
+    for (int var = 0; var < MaxVariabelen; ++var) {
+        v.AantalLabels[var] = model.VariabeleLijst[var].AantalLabels;
+        std::memcpy(v.Labels[var], model.VariabeleLijst[var].Labels, sizeof v.Labels[var]);
+    }
 
     // Of two rows on one variable the last counts, as a search from the first row finds it.
     int rijVan[MaxVariabelen] = {-1, -1, -1, -1, -1, -1};
@@ -176,6 +183,7 @@ void BereidVoor(const TFuzzyModel& model, TInferentieToestand& toestand) {
                             c.Variabele < MaxVariabelen && c.Label >= 0 && c.Label < MaxLabels &&
                             c.Label < model.VariabeleLijst[c.Variabele].AantalLabels;
         if (!vr.HeeftConclusie) continue;
+        v.Conclusies |= 1u << c.Variabele;
         const TFuzzyLabel& l = model.VariabeleLijst[c.Variabele].Labels[c.Label];
         const double punt[4] = {static_cast<double>(l.A), static_cast<double>(l.B),
                                 static_cast<double>(l.C), static_cast<double>(l.D)};

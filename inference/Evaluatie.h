@@ -3,7 +3,6 @@
 // gravity. Works on the vertices of the implied sets; the output universe is never sampled.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 
 #include "model/Model.h"
@@ -48,9 +47,12 @@ struct TRegelVoorbereiding {
     std::int32_t AantalRegels;
     std::int32_t AantalRijen;
     std::int32_t RijVariabele[MaxInputs];
-    // The model's bytes from VariabeleLijst to the end of RegelLijst, as they were.
-    unsigned char Model[offsetof(TFuzzyModel, RegelLijst) + sizeof(TFuzzyModel::RegelLijst) -
-                        offsetof(TFuzzyModel, VariabeleLijst)];
+    // Of the model, as it was: every variable's label count, the labels of the variables that
+    // conclusions name (bit v of Conclusies), and the rules.
+    std::int32_t AantalLabels[MaxVariabelen];
+    std::uint32_t Conclusies;
+    TFuzzyLabel Labels[MaxVariabelen][MaxLabels];
+    TRegel RegelLijst[MaxRegels];
     TVoorbereideRegel Regels[MaxRegels];
 };
 

@@ -343,18 +343,13 @@ std::int32_t BerekenUitkomst(const TFuzzyModel& model, const TInferentieToestand
             const double mu = res[r].Punten[2].Y * Een[res[r].Gevuurd];
             Mx = Mx < mu ? mu : Mx;
         }
-        // The positions at the maximum are gathered first (without a branch: each is written, and
-        // the count moves on only for one at the maximum) and then added in rule order from 0.
-        // Leaving out the others leaves out additions of zero, which change nothing; the chain
-        // of additions is then as long as the number of rules at the maximum, mostly one.
-        double aanTop[MaxRegels];
+        double Sm = 0;
         std::int32_t Cnt = 0;
         for (int r = 0; r < regels; ++r) {
-            aanTop[Cnt] = res[r].Punten[2].X;
-            Cnt += res[r].Gevuurd & (res[r].Punten[2].Y == Mx);  // Cnt <= r: in bounds
+            const bool gelijk = res[r].Gevuurd & (res[r].Punten[2].Y == Mx);
+            Sm = Sm + res[r].Punten[2].X * Een[gelijk];
+            Cnt += gelijk;
         }
-        double Sm = 0;
-        for (int i = 0; i < Cnt; ++i) Sm = Sm + aanTop[i];
         if (Cnt == 0) return 0;
         q = Sm / Cnt;
     }

@@ -1,0 +1,12 @@
+// Names in a project file are Windows-1252 bytes; a shell speaks UTF-8. The evaluator converts at
+// its edges only, with the same table as the windows (the five undefined bytes are the C1
+// controls, so every byte survives a round trip).
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+std::string Cp1252NaarUtf8(std::string_view cp1252);
+// nullopt when the text is not valid UTF-8 or holds a character that Windows-1252 lacks.
+std::optional<std::string> Utf8NaarCp1252(std::string_view utf8);

@@ -1,11 +1,8 @@
 #include "tools/Cp1252.h"
 
-namespace {
+#include "model/Tekenset.h"
 
-constexpr char32_t Tabel80[32] = {0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
-                                  0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+namespace {
 
 void VoegUtf8Toe(std::string& uit, char32_t c) {
     if (c < 0x80) {
@@ -27,7 +24,7 @@ std::string Cp1252NaarUtf8(std::string_view cp1252) {
     uit.reserve(cp1252.size());
     for (char b : cp1252) {
         const unsigned char u = static_cast<unsigned char>(b);
-        VoegUtf8Toe(uit, u >= 0x80 && u < 0xA0 ? Tabel80[u - 0x80] : char32_t{u});
+        VoegUtf8Toe(uit, Cp1252NaarUnicode(u));
     }
     return uit;
 }
@@ -57,17 +54,9 @@ std::optional<std::string> Utf8NaarCp1252(std::string_view utf8) {
             c = (c << 6) | (v & 0x3F);
         }
         i += lengte;
-        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-            uit.push_back(static_cast<char>(c));
-            continue;
-        }
-        bool gevonden = false;
-        for (int k = 0; k < 32 && !gevonden; ++k) {
-            if (Tabel80[k] != c) continue;
-            uit.push_back(static_cast<char>(0x80 + k));
-            gevonden = true;
-        }
-        if (!gevonden) return std::nullopt;
+        const std::optional<char> b = UnicodeNaarCp1252(c);
+        if (!b) return std::nullopt;
+        uit.push_back(*b);
     }
     return uit;
 }

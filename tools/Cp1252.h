@@ -1,6 +1,5 @@
 // Names in a project file are Windows-1252 bytes; a shell speaks UTF-8. The evaluator converts at
-// its edges only, with the same table as the windows (the five undefined bytes are the C1
-// controls, so every byte survives a round trip).
+// its edges only, with the character table the windows use.
 #pragma once
 
 #include <optional>

@@ -71,7 +71,8 @@ class Proces : public ::testing::Test {
 };
 
 const std::string Verwarming = Fixtures + "/verwarming.FLB";
-const std::string Kachel = Fixtures + "/kachel.FLB";
+const std::string Kachel = WERKBANK_BRON "/voorbeelden/kachel.FLB";
+const std::string Kas = WERKBANK_BRON "/voorbeelden/kas.FLB";
 
 // ---- transcripts -----------------------------------------------------------------------------
 
@@ -130,6 +131,21 @@ INSTANTIATE_TEST_SUITE_P(
                     {Kachel, "Temp=15", "--methode", "maxima"},
                     "Regel 1 : ALS Temp IS Warm DAN Kachel IS Laag\n"
                     "Uitkomst van variabele Kachel : 10\n"},
+        // The shipped greenhouse: Temp 30 is Warm 75, Wind 5 is Stil 60 and Matig 25, Vocht 90 is
+        // Nat 100. Rules 1 (60), 2 (25) and 9 (75) fire with centres 89.6, 49 and 90.5:
+        // 133.885 / 1.6 = 83.7; the highest, rule 9, has P2 = 97.5.
+        TTranscript{"kas_zwaartepunt",
+                    {Kas, "Temp=30", "Vocht=90", "Wind=5"},
+                    "Regel 1 : ALS Temp IS Warm EN Wind IS Stil DAN Raam IS Open\n"
+                    "Regel 2 : ALS Temp IS Warm EN Wind IS Matig DAN Raam IS Half\n"
+                    "Regel 9 : ALS Temp IS Warm EN Vocht IS Nat DAN Raam IS Open\n"
+                    "Uitkomst van variabele Raam : 83\n"},
+        TTranscript{"kas_maxima",
+                    {Kas, "Wind=5", "Temp=30", "Vocht=90", "--methode", "maxima"},
+                    "Regel 1 : ALS Temp IS Warm EN Wind IS Stil DAN Raam IS Open\n"
+                    "Regel 2 : ALS Temp IS Warm EN Wind IS Matig DAN Raam IS Half\n"
+                    "Regel 9 : ALS Temp IS Warm EN Vocht IS Nat DAN Raam IS Open\n"
+                    "Uitkomst van variabele Raam : 97\n"},
         TTranscript{"zwaartepunt_gekozen",
                     {Kachel, "--methode", "zwaartepunt", "Temp=40"},
                     "Regel 1 : ALS Temp IS Warm DAN Kachel IS Laag\n"

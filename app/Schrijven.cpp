@@ -34,11 +34,21 @@ SchrijfFout SchrijfVeilig(const std::string& pad, std::string_view tekst,
     std::vector<char> naam(sjabloon.begin(), sjabloon.end());
     naam.push_back('\0');
 
+    // The temporary file is removed through a handle on its folder, not by its path: a folder
+    // moved away during the write would otherwise keep it.
+    const int mapFd = ::open(map.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (mapFd < 0) return SchrijfFout::Creatie;
+    struct TSluiter {
+        int fd;
+        ~TSluiter() { ::close(fd); }
+    } mapSluiter{mapFd};
+
     const int fd = ::mkstemp(naam.data());
     if (fd < 0) return SchrijfFout::Creatie;
     const std::string tijdelijk(naam.data());
+    const std::string tijdelijkeNaam = std::filesystem::path(tijdelijk).filename().string();
     auto opruimen = [&](SchrijfFout fout) {
-        ::unlink(tijdelijk.c_str());
+        ::unlinkat(mapFd, tijdelijkeNaam.c_str(), 0);
         return fout;
     };
 

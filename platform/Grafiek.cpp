@@ -72,7 +72,10 @@ TGrafiekView::TGrafiekView(QWidget* parent) : QChartView(parent) {
     grafiek->addAxis(onderAs_, Qt::AlignBottom);
     grafiek->addAxis(hoogteAs_, Qt::AlignLeft);
 
+    // QChartView made a chart of its own and gives up ownership of it when another is set.
+    QChart* eigen = chart();
     setChart(grafiek);
+    delete eigen;
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
     setDragMode(QGraphicsView::NoDrag);

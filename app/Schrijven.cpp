@@ -70,6 +70,11 @@ SchrijfFout SchrijfVeilig(const std::string& pad, std::string_view tekst,
     if (::close(fd) != 0) return opruimen(SchrijfFout::Schrijven);
 
     const bool gedaan = voorVervangen ? voorVervangen() : false;
+    // Writing in place is refused by a write-protected file; replacing the file must not get
+    // round that. A file first moved to its backup is no longer in the way.
+    if (!gedaan && ::faccessat(AT_FDCWD, pad.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, pad.c_str(), W_OK, AT_EACCESS) != 0)
+        return opruimen(SchrijfFout::Creatie);
     if (::rename(tijdelijk.c_str(), pad.c_str()) != 0) {
         if (gedaan && herstel) herstel();
         return opruimen(SchrijfFout::Creatie);

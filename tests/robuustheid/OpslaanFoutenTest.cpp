@@ -1,7 +1,8 @@
-// Saving when the disk refuses for real: a folder the user may not write to, a file-size limit that
-// makes the kernel cut the stream part-way, and a folder that disappears while the file is being
-// written. Each time the right message shows, the previous file keeps its bytes, no temporary file
-// stays behind, the model and HuidigBestand are unchanged, and the next save succeeds.
+// Saving when the disk refuses for real: a folder the user may not write to, a write-protected
+// file, a file-size limit that makes the kernel cut the stream part-way, and a folder that
+// disappears while the file is being written. Each time the right message shows, the previous file
+// keeps its bytes, no temporary file stays behind, the model and HuidigBestand are unchanged, and
+// the next save succeeds.
 //
 // The tests run as root in CI, where permission bits stop nothing: there a child process gives up
 // root before it saves, and checks that the folder really refuses it before it trusts the result.
@@ -113,13 +114,18 @@ TUitslag InKind(const std::function<TUitslag()>& werk) {
     return UitTekst(tekst);
 }
 
-// Gives up root for good, when it is root; "" when the folder now refuses new files.
+// Gives up root for good, when it is root.
+std::string ZonderRoot() {
+    if (::geteuid() != 0) return "";
+    const gid_t niemand = 65534;
+    if (::setgroups(0, nullptr) != 0 || ::setgid(niemand) != 0 || ::setuid(niemand) != 0)
+        return std::string("could not give up root: ") + std::strerror(errno);
+    return "";
+}
+
+// Without root; "" when the folder now refuses new files.
 std::string ZonderSchrijfrecht(const fs::path& map) {
-    if (::geteuid() == 0) {
-        const gid_t niemand = 65534;
-        if (::setgroups(0, nullptr) != 0 || ::setgid(niemand) != 0 || ::setuid(niemand) != 0)
-            return std::string("could not give up root: ") + std::strerror(errno);
-    }
+    if (std::string fout = ZonderRoot(); !fout.empty()) return fout;
     const std::string proef = (map / "proef").string();
     const int fd = ::open(proef.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
     if (fd >= 0) {
@@ -128,6 +134,24 @@ std::string ZonderSchrijfrecht(const fs::path& map) {
         return "the folder still takes new files";
     }
     if (errno != EACCES) return std::string("the probe failed otherwise: ") + std::strerror(errno);
+    return "";
+}
+
+// Without root; "" when the file refuses to be written while its folder takes new files, so that
+// only the file's own protection can refuse the save.
+std::string AlleenLezen(const std::string& bestand) {
+    if (std::string fout = ZonderRoot(); !fout.empty()) return fout;
+    const int fd = ::open(bestand.c_str(), O_WRONLY);
+    if (fd >= 0) {
+        ::close(fd);
+        return "the file can still be written";
+    }
+    if (errno != EACCES) return std::string("the probe failed otherwise: ") + std::strerror(errno);
+    const std::string proef = (fs::path(bestand).parent_path() / "proef").string();
+    const int nieuw = ::open(proef.c_str(), O_CREAT | O_EXCL | O_WRONLY, 0644);
+    if (nieuw < 0) return "the folder refuses new files as well";
+    ::close(nieuw);
+    ::unlink(proef.c_str());
     return "";
 }
 
@@ -215,34 +239,52 @@ class OpslaanFouten : public ::testing::Test {
 };
 
 TEST_F(OpslaanFouten, TheKernelRefusesTheWrite) {
+    enum class Weigering { MapAlleenLezen, BestandAlleenLezen, Groottegrens };
     struct Geval {
         const char* naam;
         bool alsNaam;
         std::string doel;
-        bool zonderSchrijfrecht;
-        long grens;  // bytes a file may grow to; -1 for no limit
+        Weigering weigering;
+        long grens;  // bytes a file may grow to, with Groottegrens
         std::string melding;
     };
     for (const Geval& g : {
-             Geval{"readOnlyFolderSave", false, "", true, -1, CreatieFout},
-             Geval{"readOnlyFolderSaveAsOntoTheFile", true, bestaand, true, -1, CreatieFout},
-             Geval{"readOnlyFolderSaveAsNewName", true, werkmap.Bestand("map/nieuw.FLB"), true, -1,
+             Geval{"readOnlyFolderSave", false, "", Weigering::MapAlleenLezen, 0, CreatieFout},
+             Geval{"readOnlyFolderSaveAsOntoTheFile", true, bestaand, Weigering::MapAlleenLezen, 0,
                    CreatieFout},
-             Geval{"sizeLimitAtOnce", false, "", false, 0, SchrijfFout},
-             Geval{"sizeLimitPartWay", false, "", false, 20, SchrijfFout},
-             Geval{"sizeLimitPartWaySaveAsWithBackup", true, bestaand, false, 20, SchrijfFout},
+             Geval{"readOnlyFolderSaveAsNewName", true, werkmap.Bestand("map/nieuw.FLB"),
+                   Weigering::MapAlleenLezen, 0, CreatieFout},
+             Geval{"readOnlyFileSave", false, "", Weigering::BestandAlleenLezen, 0, CreatieFout},
+             Geval{"readOnlyFileSaveAs", true, bestaand, Weigering::BestandAlleenLezen, 0,
+                   CreatieFout},
+             Geval{"sizeLimitAtOnce", false, "", Weigering::Groottegrens, 0, SchrijfFout},
+             Geval{"sizeLimitPartWay", false, "", Weigering::Groottegrens, 20, SchrijfFout},
+             Geval{"sizeLimitPartWaySaveAsWithBackup", true, bestaand, Weigering::Groottegrens, 20,
+                   SchrijfFout},
          }) {
         SCOPED_TRACE(g.naam);
-        fs::permissions("map", g.zonderSchrijfrecht ? fs::perms(0555) : fs::perms(0755));
         const fs::path map = werkmap.Pad() / "map";
+        fs::permissions(map, g.weigering == Weigering::MapAlleenLezen       ? fs::perms(0555)
+                             : g.weigering == Weigering::BestandAlleenLezen ? fs::perms(0777)
+                                                                            : fs::perms(0755));
+        fs::permissions(bestaand, g.weigering == Weigering::BestandAlleenLezen ? fs::perms(0444)
+                                                                               : fs::perms(0644));
         const TUitslag u = InKind([&]() {
-            if (g.zonderSchrijfrecht)
-                return Opslaan(g.alsNaam, g.doel, [&]() { return ZonderSchrijfrecht(map); }, {});
+            switch (g.weigering) {
+                case Weigering::MapAlleenLezen:
+                    return Opslaan(g.alsNaam, g.doel, [&]() { return ZonderSchrijfrecht(map); },
+                                   {});
+                case Weigering::BestandAlleenLezen:
+                    return Opslaan(g.alsNaam, g.doel, [&]() { return AlleenLezen(bestaand); }, {});
+                case Weigering::Groottegrens:
+                    break;
+            }
             return Opslaan(
                 g.alsNaam, g.doel, [&]() { return MetGroottegrens(g.grens); }, ZonderGroottegrens);
         });
         Controleer(u, g.melding);
-        fs::permissions("map", fs::perms(0755));
+        fs::permissions(map, fs::perms(0755));
+        fs::permissions(bestaand, fs::perms(0644));
         EXPECT_EQ(TWerkmap::Lees(bestaand), Oven);
         fs::remove("vrij/oven.FLB");
     }

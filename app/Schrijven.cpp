@@ -34,11 +34,21 @@ SchrijfFout SchrijfVeilig(const std::string& pad, std::string_view tekst,
     std::vector<char> naam(sjabloon.begin(), sjabloon.end());
     naam.push_back('\0');
 
+    // The temporary file is removed through a handle on its folder, not by its path: a folder
+    // moved away during the write would otherwise keep it.
+    const int mapFd = ::open(map.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
+    if (mapFd < 0) return SchrijfFout::Creatie;
+    struct TSluiter {
+        int fd;
+        ~TSluiter() { ::close(fd); }
+    } mapSluiter{mapFd};
+
     const int fd = ::mkstemp(naam.data());
     if (fd < 0) return SchrijfFout::Creatie;
     const std::string tijdelijk(naam.data());
+    const std::string tijdelijkeNaam = std::filesystem::path(tijdelijk).filename().string();
     auto opruimen = [&](SchrijfFout fout) {
-        ::unlink(tijdelijk.c_str());
+        ::unlinkat(mapFd, tijdelijkeNaam.c_str(), 0);
         return fout;
     };
 
@@ -60,6 +70,11 @@ SchrijfFout SchrijfVeilig(const std::string& pad, std::string_view tekst,
     if (::close(fd) != 0) return opruimen(SchrijfFout::Schrijven);
 
     const bool gedaan = voorVervangen ? voorVervangen() : false;
+    // Writing in place is refused by a write-protected file; replacing the file must not get
+    // round that. A file first moved to its backup is no longer in the way.
+    if (!gedaan && ::faccessat(AT_FDCWD, pad.c_str(), F_OK, AT_EACCESS) == 0 &&
+        ::faccessat(AT_FDCWD, pad.c_str(), W_OK, AT_EACCESS) != 0)
+        return opruimen(SchrijfFout::Creatie);
     if (::rename(tijdelijk.c_str(), pad.c_str()) != 0) {
         if (gedaan && herstel) herstel();
         return opruimen(SchrijfFout::Creatie);

@@ -146,8 +146,12 @@ Resultaat MaakInput(TFuzzyModel& model, int v) {
     if (var.IsOutput == 0) return Resultaat::Niets();
     if (model.AantalInputs == MaxInputs) return Resultaat::Geweigerd(MaxInputsTekst);
     var.IsOutput = 0;
-    ++model.AantalInputs;
-    if (model.AantalOutputs > 0) --model.AantalOutputs;
+    // With no output counted, a file's counts had this variable as an input already: raising the
+    // inputs alone would break their sum, and the next save could not be read back.
+    if (model.AantalOutputs > 0) {
+        --model.AantalOutputs;
+        ++model.AantalInputs;
+    }
     return Resultaat::Gewijzigd();
 }
 

@@ -9,6 +9,10 @@
 #include <cmath>
 
 void ZetAsBereik(QValueAxis* as, double lo, double hi) {
+    // Between the two steps below the axis may span from the old range to the new one: under the
+    // old, fine label step that can be millions of ticks, all laid out at once. A fixed tick count
+    // holds until ZetAsIndeling has chosen the step for the new range.
+    as->setTickType(QValueAxis::TicksFixed);
     if (lo > as->max()) {
         as->setMax(hi);
         as->setMin(lo);
@@ -30,10 +34,12 @@ void ZetAsIndeling(QValueAxis* as) {
             if (breedte / stap <= 10.0) break;
         }
     }
-    as->setTickType(QValueAxis::TicksDynamic);
-    as->setTickAnchor(std::floor(as->min() / stap) * stap);
+    // The step first: switching to dynamic ticks under the previous step could lay out far too
+    // many of them.
     as->setTickInterval(stap);
+    as->setTickAnchor(std::floor(as->min() / stap) * stap);
     as->setMinorTickCount(2);
+    as->setTickType(QValueAxis::TicksDynamic);
     // 2.5 and 7.5 must not print as 2 and 8.
     as->setLabelFormat(std::floor(stap) == stap ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
 }
@@ -72,10 +78,10 @@ TGrafiekView::TGrafiekView(QWidget* parent) : QChartView(parent) {
     grafiek->addAxis(onderAs_, Qt::AlignBottom);
     grafiek->addAxis(hoogteAs_, Qt::AlignLeft);
 
-    // setChart releases the view's default chart without deleting it.
-    QChart* standaard = chart();
+    // QChartView made a chart of its own and gives up ownership of it when another is set.
+    QChart* eigen = chart();
     setChart(grafiek);
-    delete standaard;
+    delete eigen;
     setRenderHint(QPainter::Antialiasing);
     setRubberBand(QChartView::NoRubberBand);
     setDragMode(QGraphicsView::NoDrag);

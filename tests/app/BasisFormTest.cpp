@@ -38,12 +38,17 @@ class BasisFormTest : public QObject {
     // Which modal window the menu showed; closes it again at once.
     static QString ToonModaalVia(QAction* actie) {
         QString getoond;
-        QTimer::singleShot(0, [&getoond]() {
+        // A timer of this frame: when the menu opens nothing, it must not fire later, into a
+        // frame that has returned.
+        QTimer klok;
+        klok.setSingleShot(true);
+        QObject::connect(&klok, &QTimer::timeout, [&getoond]() {
             if (QWidget* w = QApplication::activeModalWidget()) {
                 getoond = w->windowTitle();
                 w->hide();
             }
         });
+        klok.start(0);
         actie->trigger();
         return getoond;
     }

@@ -155,6 +155,21 @@ TEST(VerwijderVariabeleTest, SoortDieNietBijDeTellingenPast) {
     EXPECT_EQ(model.AantalOutputs, 0);
 }
 
+// The same file made into an input: the counts had it as an input already, so they stay, and still
+// add up to the variables.
+TEST(MaakInputTest, SoortDieNietBijDeTellingenPast) {
+    for (int soort : {1, 2, -1}) {
+        SCOPED_TRACE(soort);
+        TFuzzyModel model = MaakModel().Input("a", 0, 1).Input("b", 0, 1);
+        model.VariabeleLijst[1].IsOutput = static_cast<std::int8_t>(soort);
+        ASSERT_EQ(MaakInput(model, 1).uitkomst, Uitkomst::Gewijzigd);
+        EXPECT_EQ(model.VariabeleLijst[1].IsOutput, 0);
+        EXPECT_EQ(model.AantalInputs, 2);
+        EXPECT_EQ(model.AantalOutputs, 0);
+        EXPECT_EQ(model.AantalVariabelen, 2);
+    }
+}
+
 // The bounds. Temp 0..40 with a label whose points run 5..30; Leeg -10..10 without labels.
 struct TGrensGeval {
     const char* omschrijving;

@@ -1,24 +1,17 @@
-// The workbench's entry: the model, the dialogue layer, the four windows, the event loop.
+// The workbench's entry: the Dutch standard texts, the workbench, the event loop.
 #include <QApplication>
 #include <QMessageBox>
 #include <exception>
+#include <memory>
 
-#include "app/Basis.h"
-#include "app/Bestandsbeheer.h"
-#include "platform/QtDialogen.h"
+#include "app/Werkbank.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     LaadNederlandseVertalingen();
     try {
-        // Static, so it starts all-zero like the program's one knowledge base always did.
-        static TFuzzyModel FuzzyModel{};
-        TQtDialogen dialogen;
-        TBestandsbeheer bestanden(FuzzyModel, dialogen);
-        TBasisForm BasisForm(FuzzyModel, bestanden, dialogen);
-        if (!BasisForm.FormCreate()) return 0;
-        BasisForm.MaakVensters();
-        BasisForm.show();
+        auto werkbank = std::make_unique<TWerkbank>();
+        if (!werkbank->Start()) return 0;
         app.exec();
     } catch (const std::exception& fout) {
         QMessageBox::critical(nullptr, QStringLiteral("FUZZY LOGIC"),

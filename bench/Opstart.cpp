@@ -6,20 +6,14 @@
 #include <QWindow>
 #include <cstdio>
 
-#include "app/Basis.h"
-#include "app/Bestandsbeheer.h"
-#include "platform/QtDialogen.h"
+#include "app/Werkbank.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     LaadNederlandseVertalingen();
-    static TFuzzyModel FuzzyModel{};
-    TQtDialogen dialogen;
-    TBestandsbeheer bestanden(FuzzyModel, dialogen);
-    TBasisForm BasisForm(FuzzyModel, bestanden, dialogen);
-    if (!BasisForm.FormCreate()) return 1;
-    BasisForm.MaakVensters();
-    BasisForm.show();
+    TWerkbank werkbank;
+    if (!werkbank.Start()) return 1;
+    TBasisForm& BasisForm = werkbank.BasisForm;
     // Shown means exposed and painted once.
     while (!BasisForm.windowHandle() || !BasisForm.windowHandle()->isExposed())
         QCoreApplication::processEvents();

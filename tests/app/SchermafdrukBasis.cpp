@@ -5,19 +5,15 @@
 #include <QPainter>
 #include <QTimer>
 
-#include "app/Basis.h"
-#include "platform/QtDialogen.h"
+#include "app/Werkbank.h"
 
 int main(int argc, char** argv) {
     if (argc < 2) return 2;
     QApplication app(argc, argv);
     LaadNederlandseVertalingen();
-    static TFuzzyModel model{};
-    TQtDialogen dialogen;
-    TBestandsbeheer bestanden(model, dialogen);
-    TBasisForm venster(model, bestanden, dialogen);
-    if (!venster.FormCreate()) return 1;
-    venster.show();
+    TWerkbank werkbank;
+    if (!werkbank.Start()) return 1;
+    TBasisForm& venster = werkbank.BasisForm;
     QMenu* menu = venster.menuBar()->actions().first()->menu();
     QTimer::singleShot(100, [&]() {
         menu->popup(venster.mapToGlobal(venster.menuBar()->geometry().bottomLeft()));

@@ -3,29 +3,11 @@
 #include <QApplication>
 #include <QPixmap>
 #include <cstdio>
-#include <cstring>
 
 #include "app/Bestandsbeheer.h"
 #include "membership/Lidmaatschap.h"
 #include "platform/QtDialogen.h"
-
-namespace {
-
-void ZetNaam(TNaam& doel, const char* naam) {
-    std::memset(doel, 0, sizeof(TNaam));
-    std::strncpy(doel, naam, MaxNaamLengte);
-}
-
-void ZetLabel(TVariabele& v, const char* naam, int a, int b, int c, int d) {
-    TFuzzyLabel& l = v.Labels[v.AantalLabels++];
-    ZetNaam(l.Naam, naam);
-    l.A = a;
-    l.B = b;
-    l.C = c;
-    l.D = d;
-}
-
-}  // namespace
+#include "support/MaakModel.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -34,23 +16,13 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
 
-    static TFuzzyModel model{};
-    model.AantalInputs = 1;
-    model.AantalOutputs = 1;
-    model.AantalVariabelen = 2;
-    TVariabele& temp = model.VariabeleLijst[0];
-    ZetNaam(temp.Naam, "Kamertemp");
-    temp.Min = 0;
-    temp.Max = 40;
-    ZetLabel(temp, "Koud", 0, 0, 10, 18);
-    ZetLabel(temp, "Behaaglijk", 14, 19, 22, 27);
-    ZetLabel(temp, "Warm", 23, 30, 40, 40);
-    TVariabele& kachel = model.VariabeleLijst[1];
-    ZetNaam(kachel.Naam, "Kachel");
-    kachel.IsOutput = 1;
-    kachel.Min = 0;
-    kachel.Max = 100;
-    ZetLabel(kachel, "Uit", 0, 0, 0, 20);
+    static TFuzzyModel model = MaakModel()
+                                   .Input("Kamertemp", 0, 40)
+                                   .Label("Koud", 0, 0, 10, 18)
+                                   .Label("Behaaglijk", 14, 19, 22, 27)
+                                   .Label("Warm", 23, 30, 40, 40)
+                                   .Output("Kachel", 0, 100)
+                                   .Label("Uit", 0, 0, 0, 20);
 
     TQtDialogen dialogen;
     TBestandsbeheer bestanden(model, dialogen);

@@ -5,10 +5,10 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <cstdio>
-#include <cstring>
 
 #include "app/Bestandsbeheer.h"
 #include "rules/Regels.h"
+#include "support/MaakModel.h"
 
 namespace {
 
@@ -23,37 +23,6 @@ class TStilleDialogen : public TDialogen {
     }
     void Beeindig() override {}
 };
-
-void ZetNaam(TNaam& doel, const char* naam) {
-    std::memset(doel, 0, sizeof(TNaam));
-    std::strncpy(doel, naam, MaxNaamLengte);
-}
-
-TVariabele& Variabele(TFuzzyModel& m, const char* naam, int isOutput, int min, int max) {
-    TVariabele& v = m.VariabeleLijst[m.AantalVariabelen++];
-    ZetNaam(v.Naam, naam);
-    v.IsOutput = static_cast<std::int8_t>(isOutput);
-    v.Min = min;
-    v.Max = max;
-    (isOutput ? m.AantalOutputs : m.AantalInputs)++;
-    return v;
-}
-
-void Label(TVariabele& v, const char* naam, int a, int b, int c, int d) {
-    TFuzzyLabel& l = v.Labels[v.AantalLabels++];
-    ZetNaam(l.Naam, naam);
-    l.A = a;
-    l.B = b;
-    l.C = c;
-    l.D = d;
-}
-
-void Regel(TFuzzyModel& m, std::initializer_list<TRegelTerm> termen) {
-    TRegel& r = m.RegelLijst[m.AantalRegels++];
-    r.AantalTermen = static_cast<int>(termen.size());
-    int t = 0;
-    for (const TRegelTerm& term : termen) r.Termen[t++] = term;
-}
 
 // Chooses an item as the user would.
 void Kies(TRegelsForm& form, const char* naam, int index) {
@@ -70,22 +39,22 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "gebruik: schermafdruk-regels <bestand.png>\n");
         return 2;
     }
-    static TFuzzyModel model{};
-    TVariabele& temp = Variabele(model, "Kamertemp", 0, 0, 40);
-    Label(temp, "Koud", 0, 0, 10, 18);
-    Label(temp, "Normaal", 12, 18, 22, 28);
-    Label(temp, "Warm", 22, 30, 40, 40);
-    TVariabele& vocht = Variabele(model, "Vochtig", 0, 0, 100);
-    Label(vocht, "Droog", 0, 0, 30, 50);
-    Label(vocht, "Nat", 40, 70, 100, 100);
-    TVariabele& kachel = Variabele(model, "Kachel", 1, 0, 100);
-    Label(kachel, "Uit", 0, 0, 0, 10);
-    Label(kachel, "Laag", 0, 20, 40, 60);
-    Label(kachel, "Hoog", 40, 70, 100, 100);
-    Regel(model, {{0, 0, KoppelEN}, {1, 1, KoppelDAN}, {2, 2, KoppelGeen}});
-    Regel(model, {{0, 0, KoppelEN}, {1, 0, KoppelDAN}, {2, 1, KoppelGeen}});
-    Regel(model, {{0, 1, KoppelDAN}, {2, 1, KoppelGeen}});
-    Regel(model, {{0, 2, KoppelDAN}, {2, 0, KoppelGeen}});
+    static TFuzzyModel model = MaakModel()
+                                   .Input("Kamertemp", 0, 40)
+                                   .Label("Koud", 0, 0, 10, 18)
+                                   .Label("Normaal", 12, 18, 22, 28)
+                                   .Label("Warm", 22, 30, 40, 40)
+                                   .Input("Vochtig", 0, 100)
+                                   .Label("Droog", 0, 0, 30, 50)
+                                   .Label("Nat", 40, 70, 100, 100)
+                                   .Output("Kachel", 0, 100)
+                                   .Label("Uit", 0, 0, 0, 10)
+                                   .Label("Laag", 0, 20, 40, 60)
+                                   .Label("Hoog", 40, 70, 100, 100)
+                                   .Regel({{0, 0, KoppelEN}, {1, 1, KoppelDAN}, {2, 2, KoppelGeen}})
+                                   .Regel({{0, 0, KoppelEN}, {1, 0, KoppelDAN}, {2, 1, KoppelGeen}})
+                                   .Regel({{0, 1, KoppelDAN}, {2, 1, KoppelGeen}})
+                                   .Regel({{0, 2, KoppelDAN}, {2, 0, KoppelGeen}});
 
     TStilleDialogen dialogen;
     QTemporaryDir map;
